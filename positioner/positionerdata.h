@@ -1,0 +1,89 @@
+#pragma once
+
+#include "positioner_global.h"
+#include "positionerparm.h"
+#include "positionervariables.h"
+#include "teachedpoint.h"
+
+#include <QObject>
+#include <QString>
+
+class UserFrameDynEditor;
+
+// The calibration of up to ten positioners and their use in robot programs.
+// One process-wide instance, made by getInstance() and deleted by destroy();
+// every operation is called on the host's user-interface thread.
+class POSITIONER_EXPORT PositionerData : public QObject
+{
+public:
+    static PositionerData* getInstance();
+    // Also safe from a host handler that runs while an operation of the
+    // instance waits: the instance is then deleted when that operation returns.
+    static void destroy();
+
+    int getPositionerAxisID();
+    void setPositionerAxisID(int axis);
+    int getPositionerID();
+    void setPositionerID(int positioner);
+    // 0 stands for 6, all the external-axis values the controller reports;
+    // more than those are kept at 6.
+    void setMaxAuxjNum(int n);
+    void delay_MSec(unsigned int ms);
+
+    // Single controller variables.
+    int getPosId();
+    void setPosId(int v);
+    bool getPositionEnabled();
+    void setPositionEnabled(bool on);
+    int getCurrentActivedPos();
+    bool get_enable_slave_robot();
+    double get_axespos(int i);
+    void setAxisIndexCfg(int i, int v);
+    void setAxisTypeCfg(int i, int v);
+    void setTool_Value(int i, double v);
+    void setEnableAxesNum(int n);
+
+    // Registration of the variable set with the controller.
+    bool setUsedVars_positioner(bool on);
+    bool setUsedVars_currentposID(bool on);
+
+    PositionerParm parms[10];
+    PositionerParm savedParms[10];
+    TeachedPoint teachedPoints[9];
+    double dynUframe[6] = {};
+    double dynOframe[6] = {};
+    QString dynBaseName;
+    bool dynMovable = false;
+    bool dynOnRobot = false;
+    int positionerAxisID = 0;
+    int positionerID = 0;
+    int teachStatus = 0;
+    bool usedCurrentPosID = false;
+    UserFrameDynEditor* userFrameDynEditor = nullptr;
+    int maxAuxjNum = 6;
+
+private:
+    PositionerData();
+    ~PositionerData() override;
+
+    // Marks an operation that may let host handlers run; the instance outlives
+    // the outermost one.
+    class Operation
+    {
+    public:
+        explicit Operation(PositionerData* data);
+        ~Operation();
+        Operation(const Operation&) = delete;
+        Operation& operator=(const Operation&) = delete;
+
+    private:
+        PositionerData* data_;
+    };
+
+    void readFetchedCalibration();
+
+    static PositionerData* pInstance;
+
+    int runningOperations_ = 0;
+    bool destroyRequested_ = false;
+};

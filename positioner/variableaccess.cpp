@@ -1,0 +1,85 @@
+// Single controller variables and the registration of the variable set.
+#include "positionerdata.h"
+
+#include "variableset.h"
+
+namespace {
+
+// Indices are taken as unsigned, so negative ones fall outside every range.
+bool inRange(int index, int count)
+{
+    return static_cast<unsigned int>(index) < static_cast<unsigned int>(count);
+}
+
+template <typename Vector>
+void setUsedEach(Vector& vector, bool on)
+{
+    for (int k = 0; k < vector.count(); ++k)
+        vector.element(k).setUsed(on);
+}
+
+}  // namespace
+
+int PositionerData::getPosId() { return ipos_posindex; }
+void PositionerData::setPosId(int v) { ipos_posindex = v; }
+bool PositionerData::getPositionEnabled() { return ipos_enable; }
+void PositionerData::setPositionEnabled(bool on) { ipos_enable = on; }
+int PositionerData::getCurrentActivedPos() { return ipos_currentposindex; }
+bool PositionerData::get_enable_slave_robot() { return ipos_enable_slave_robot; }
+
+double PositionerData::get_axespos(int i)
+{
+    return inRange(i, 2) ? ipos_axespos.getValue(i) : 0.0;
+}
+
+void PositionerData::setAxisIndexCfg(int i, int v)
+{
+    if (inRange(i, 2))
+        ipos_axisindex_cfg.setValue(i, v);
+}
+
+void PositionerData::setAxisTypeCfg(int i, int v)
+{
+    if (inRange(i, 2))
+        ipos_axistype_cfg.setValue(i, v);
+}
+
+void PositionerData::setTool_Value(int i, double v)
+{
+    if (inRange(i, 6))
+        ipos_tool_value.setValue(i, v);
+}
+
+void PositionerData::setEnableAxesNum(int n) { ipos_enableaxesnum = n; }
+
+bool PositionerData::setUsedVars_positioner(bool on)
+{
+    // The current-positioner pair stays registered while setUsedVars_currentposID
+    // keeps it.
+    const bool currentPair = on || usedCurrentPosID;
+    ipos_enable.setUsed(on);
+    ipos_bclearpoint.setUsed(on);
+    ipos_posindex.setUsed(on);
+    ipos_bswitchpos.setUsed(currentPair);
+    setUsedEach(ipos_posframe1, on);
+    setUsedEach(ipos_posframe2, on);
+    setUsedEach(ipos_posframe2tobase, on);
+    setUsedEach(ipos_userframe, on);
+    ipos_teachstatus.setUsed(on);
+    setUsedEach(ipos_calculate_axes_status, on);
+    ipos_calculate_user_status.setUsed(on);
+    ipos_currentposindex.setUsed(currentPair);
+    setUsedEach(iauxj_auxcurrentposition, on);
+    ipos_enable_slave_robot.setUsed(on);
+    setUsedEach(ipos_axespos, on);
+    setUsedEach(obs_auxfunc, on);
+    return true;
+}
+
+bool PositionerData::setUsedVars_currentposID(bool on)
+{
+    ipos_bswitchpos.setUsed(on);
+    ipos_currentposindex.setUsed(on);
+    usedCurrentPosID = on;
+    return true;
+}

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <positionerdata.h>
+#include <sim/simulation.h>
+
+#include <gtest/gtest.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+
+// A fresh simulated pendant and controller with empty file trees, and no
+// instance of the library yet.
+class SimulatedCell : public ::testing::Test
+{
+protected:
+    void SetUp() override
+    {
+        PositionerData::destroy();
+        sim::resetAll();
+        QDir(sim::Files::instance().pendantRoot()).removeRecursively();
+        QDir(sim::Files::instance().controllerRoot()).removeRecursively();
+    }
+
+    void TearDown() override { PositionerData::destroy(); }
+
+    static QString positionerDir()
+    {
+        return RtmGetLocalizedFileName(QStringLiteral("../Application/positioner"), true);
+    }
+
+    static void writeFile(const QString& path, const QByteArray& bytes)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly)) << qPrintable(path);
+        file.write(bytes);
+    }
+
+    static QByteArray readFile(const QString& path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    // Runs the host's event loop until done() holds or ms have passed.
+    template <typename Done>
+    static bool processEventsUntil(Done done, int ms = 2000)
+    {
+        QElapsedTimer timer;
+        timer.start();
+        while (!done() && timer.elapsed() < ms)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        return done();
+    }
+};
