@@ -10,7 +10,7 @@ BUILD ?= build
 BUILD_SANITIZE ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
-PACKAGES := cmake make g++ pkg-config qtbase5-dev libpugixml-dev \
+PACKAGES := cmake make g++ qtbase5-dev libpugixml-dev \
             libgtest-dev libgmock-dev libbenchmark-dev
 
 .PHONY: all deps build run test test-sanitize bench clean
