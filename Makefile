@@ -2,23 +2,29 @@
 # make test            build and run the test suite
 # make test-sanitize   the suite again under AddressSanitizer and UBSan
 # make bench           build and run the benchmarks
+# make fuzz            run the fuzz targets for FUZZ_SECONDS each (clang, libFuzzer)
 #
 # Each target first installs the Debian packages the build needs, when some
 # are missing (as root, with apt-get).
 
 BUILD ?= build
 BUILD_SANITIZE ?= build-sanitize
+BUILD_FUZZ ?= build-fuzz
+FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := cmake make g++ qtbase5-dev libpugixml-dev \
             libgtest-dev libgmock-dev libbenchmark-dev
+FUZZ_PACKAGES := clang libclang-rt-dev
 
-.PHONY: all deps build run test test-sanitize bench clean
+.PHONY: all deps deps-fuzz build run test test-sanitize bench fuzz clean
 
 all: build
 
-deps:
-	@missing=$$(for p in $(PACKAGES); do \
+deps: PACKAGES_WANTED = $(PACKAGES)
+deps-fuzz: PACKAGES_WANTED = $(PACKAGES) $(FUZZ_PACKAGES)
+deps deps-fuzz:
+	@missing=$$(for p in $(PACKAGES_WANTED); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; \
 	  done); \
 	if [ -n "$$missing" ]; then \
@@ -52,5 +58,21 @@ test-sanitize: deps $(BUILD_SANITIZE)/CMakeCache.txt
 bench: build
 	$(BUILD)/bench/wait_bench
 
+$(BUILD_FUZZ)/CMakeCache.txt: | deps-fuzz
+	cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
+	  -DPOSITIONER_FUZZ=ON -DPOSITIONER_BUILD_TESTS=OFF
+
+FUZZ_TARGETS := readpositionerfile_fuzz:calibration
+
+fuzz: deps-fuzz $(BUILD_FUZZ)/CMakeCache.txt
+	cmake --build $(BUILD_FUZZ) -j $(JOBS)
+	@set -e; for entry in $(FUZZ_TARGETS); do \
+	  target=$${entry%%:*}; seeds=$${entry##*:}; \
+	  mkdir -p $(BUILD_FUZZ)/corpus/$$target; \
+	  echo "== $$target for $(FUZZ_SECONDS) s"; \
+	  POSITIONER_DATA_DIR=$(BUILD_FUZZ)/data $(BUILD_FUZZ)/fuzz/$$target -max_total_time=$(FUZZ_SECONDS) \
+	    -print_final_stats=1 $(BUILD_FUZZ)/corpus/$$target fuzz/seeds/$$seeds; \
+	done
+
 clean:
-	rm -rf $(BUILD) $(BUILD_SANITIZE)
+	rm -rf $(BUILD) $(BUILD_SANITIZE) $(BUILD_FUZZ)

@@ -4,8 +4,6 @@
 #include "userframedyneditor.h"
 #include "variableset.h"
 
-#include <dataaccess/dataaccess.h>
-
 #include <QDir>
 
 #include <algorithm>
@@ -43,21 +41,15 @@ PositionerData::PositionerData() : QObject(nullptr)
         QDir().mkpath(PositionerPaths::directory);
     userFrameDynEditor = new UserFrameDynEditor;
     usedCurrentPosID = false;
-    if (DataAccess::GetFileFromController2TPU(PositionerPaths::ctrlCalibFile,
-                                              PositionerPaths::localCalibFile, false))
-        readFetchedCalibration();
+    // Without a file from the controller the records keep their defaults.
+    if (getFileFromCtrl(PositionerPaths::ctrlCalibFile, PositionerPaths::localCalibFile))
+        readPositionerFile(PositionerPaths::localCalibFile);
 }
 
 PositionerData::~PositionerData()
 {
     delete userFrameDynEditor;
     userFrameDynEditor = nullptr;
-}
-
-void PositionerData::readFetchedCalibration()
-{
-    // The library does not read calibration files yet: the records keep their
-    // defaults, and savedParms still equals parms.
 }
 
 PositionerData::Operation::Operation(PositionerData* data) : data_(data)

@@ -8,6 +8,8 @@
 #include <QObject>
 #include <QString>
 
+#include <pugixml.hpp>
+
 class UserFrameDynEditor;
 
 // The calibration of up to ten positioners and their use in robot programs.
@@ -29,6 +31,21 @@ public:
     // more than those are kept at 6.
     void setMaxAuxjNum(int n);
     void delay_MSec(unsigned int ms);
+
+    // The calibration file of the ten positioners. A successful read leaves
+    // savedParms equal to parms; a write replaces the file only when complete
+    // and says whether it could.
+    bool writePositionerFile(QString path);
+    bool readPositionerFile(QString path);
+    QString posDoubleToQstr(double* const values, int count);
+    void posQstrToDouble(QString text, double* const values, int count);
+    pugi::xml_text getNodeText(pugi::xml_node node, QString name);
+
+    // Files between pendant and controller, and change detection.
+    bool getFileFromCtrl(QString controllerPath, QString localPath);
+    bool sendFileToCtrl(QString localPath, QString controllerPath);
+    void rdeReadFileCode();
+    bool positionerDataIsEqual(PositionerParm& a, PositionerParm& b);
 
     // Single controller variables.
     int getPosId();
@@ -79,8 +96,6 @@ private:
     private:
         PositionerData* data_;
     };
-
-    void readFetchedCalibration();
 
     static PositionerData* pInstance;
 

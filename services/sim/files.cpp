@@ -24,8 +24,9 @@ bool copyFile(const QString& from, const QString& to)
     QFile in(from);
     if (QFileInfo(from).isDir() || !in.open(QIODevice::ReadOnly))
         return false;
+    // Unbuffered, so that a failing write is seen before commit().
     QSaveFile out(to);
-    if (!out.open(QIODevice::WriteOnly))
+    if (!out.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
     while (!in.atEnd()) {
         const QByteArray chunk = in.read(1 << 16);
