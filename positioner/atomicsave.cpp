@@ -1,27 +1,44 @@
 #include "atomicsave.h"
 
+#include <QByteArray>
 #include <QSaveFile>
 
 namespace PositionerFiles {
 
 namespace {
 
+// Gathers pugixml's small pieces into large writes.
 class DeviceWriter : public pugi::xml_writer
 {
 public:
-    explicit DeviceWriter(QIODevice& device) : device_(device) {}
+    explicit DeviceWriter(QIODevice& device) : device_(device) { buffer_.reserve(capacity); }
 
     void write(const void* data, size_t size) override
     {
-        if (ok_)
-            ok_ = device_.write(static_cast<const char*>(data), static_cast<qint64>(size)) ==
-                  static_cast<qint64>(size);
+        buffer_.append(static_cast<const char*>(data), static_cast<int>(size));
+        if (buffer_.size() >= capacity)
+            flush();
     }
 
-    bool ok() const { return ok_; }
+    // True when every byte reached the device.
+    bool finish()
+    {
+        flush();
+        return ok_;
+    }
 
 private:
+    static constexpr int capacity = 1 << 20;
+
+    void flush()
+    {
+        if (ok_ && !buffer_.isEmpty())
+            ok_ = device_.write(buffer_) == buffer_.size();
+        buffer_.clear();
+    }
+
     QIODevice& device_;
+    QByteArray buffer_;
     bool ok_ = true;
 };
 
@@ -37,7 +54,7 @@ bool saveXml(const pugi::xml_document& document, const QString& path, const char
         return false;
     DeviceWriter writer(file);
     document.save(writer, indent, flags, encoding);
-    if (!writer.ok()) {
+    if (!writer.finish()) {
         file.cancelWriting();
         return false;
     }

@@ -47,6 +47,25 @@ public:
     void rdeReadFileCode();
     bool positionerDataIsEqual(PositionerParm& a, PositionerParm& b);
 
+    // wobj_dyn0, the work object that follows a positioner (index 0 to 9,
+    // number 1 to 10), in the editor, in GLOBAL.var and in the program.
+    bool setDynRefSys(int index);
+    bool saveDynRefSys(int index);
+    void setVariableDynRefSys(int number);
+    void setVariableOframePoint(int number);
+    // False when the file could not be loaded or the rewritten file not saved.
+    bool writeGlobalVarFile(QString path);
+
+    // The active work object.
+    bool setWobj0(int index);
+    bool setWobj_dyn0(int index);
+    bool initActiveDyn0(int number);
+    bool initSetWobj_dyn0(int number);
+    QString getCurrentWobj();
+    void setCurrentWobj(QString name);
+    bool getTpuActivedyn0();
+    void setTpuActivedyn0(bool active);
+
     // Single controller variables.
     int getPosId();
     void setPosId(int v);

@@ -25,6 +25,16 @@ void ProgramEditor::reset()
     calls_.clear();
 }
 
+void ProgramEditor::openPositionerProgram()
+{
+    reset();
+    fileName_ = QStringLiteral("positioner_cell.xpl");
+    declare(QStringLiteral("wobj0"));
+    declare(QStringLiteral("wobj_dyn0"));
+    for (int number = 1; number <= 10; ++number)
+        declare(QStringLiteral("oframe_p%1").arg(number));
+}
+
 unsigned int ProgramEditor::declare(const QString& name, bool constant, const QVariant& value)
 {
     // Ids start well away from 0 so that a forgotten id shows in a test.

@@ -36,6 +36,9 @@ public:
 
     // An empty program "main.xpl" in read mode that accepts everything.
     void reset();
+    // The program of a positioner cell: wobj0, wobj_dyn0 and the object-frame
+    // points oframe_p1 to oframe_p10.
+    void openPositionerProgram();
 
     // Declares a variable of the open program and returns its id. The value of a
     // structured variable is a QVariantHash of its members.

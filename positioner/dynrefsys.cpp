@@ -1,0 +1,110 @@
+// wobj_dyn0, the work object that follows a positioner: registered with the
+// editor, written into the controller's GLOBAL.var and into the program.
+#include "positionerdata.h"
+
+#include "editoraccess.h"
+#include "eventwait.h"
+#include "refsyskind.h"
+#include "variableset.h"
+
+#include <guilib/msgbox.h>
+
+#include <QHash>
+#include <QVariant>
+
+namespace {
+
+using PositionerEditor::editor;
+using PositionerEditor::inWriteMode;
+
+constexpr int positionerCount = 10;
+constexpr int switchAcknowledgeRounds = 100;
+
+bool isPositionerIndex(int index)
+{
+    return static_cast<unsigned int>(index) < positionerCount;
+}
+
+bool isPositionerNumber(int number)
+{
+    return number >= 1 && number <= positionerCount;
+}
+
+void showFailure(const char* message)
+{
+    MsgBox box(2, QObject::tr(message), 1, true, false, 0, false, false, QStringLiteral("unchanged"),
+               QStringLiteral("unchanged"), QStringLiteral("unchanged"), 18);
+}
+
+// Writes a frame into a structured program variable, one flat entry per member.
+void writeFrameVariable(const QString& name, const QString& memberPrefix, const double* frame)
+{
+    RplVariable variable = editor()->getVisibleVarDef(name);
+    if (!variable.isValid() || variable.isConstant())
+        return;
+    static const char* const members[] = {"x", "y", "z", "a", "b", "c"};
+    QHash<QString, QVariant> value;
+    for (int k = 0; k < 6; ++k)
+        value.insert(memberPrefix + QLatin1String(members[k]), frame[k]);
+    inWriteMode([&] { editor()->setVariable(variable, QVariant(value)); });
+}
+
+}  // namespace
+
+bool PositionerData::setDynRefSys(int index)
+{
+    if (!isPositionerIndex(index))
+        return false;
+    const RplVariable wobj = editor()->getVisibleVarDef(QStringLiteral("wobj_dyn0"));
+    if (!wobj.isValid())
+        return false;
+
+    Operation operation(this);
+    ipos_posindex = index + 1;
+    ipos_bswitchpos = true;
+    // The controller acknowledges by clearing the flag; without that the switch
+    // goes on all the same.
+    PositionerWait::pollRounds(switchAcknowledgeRounds, [] { return !ipos_bswitchpos; });
+
+    const PositionerParm& p = parms[index];
+    std::copy(p.userFrame, p.userFrame + 6, dynOframe);
+    dynBaseName = QStringLiteral("table");
+    const int kind = refSysKind(p);
+
+    if (getFileFromCtrl(PositionerPaths::ctrlGlobalVarFile, PositionerPaths::localGlobalVarFile)) {
+        if (!writeGlobalVarFile(PositionerPaths::localGlobalVarFile))
+            showFailure(QT_TR_NOOP("Failed to write GLOBAL.var."));
+        if (!sendFileToCtrl(PositionerPaths::localGlobalVarFile, PositionerPaths::ctrlGlobalVarFile))
+            showFailure(QT_TR_NOOP("Failed to send GLOBAL.var."));
+    } else {
+        showFailure(QT_TR_NOOP("Failed to get GLOBAL.var."));
+    }
+
+    if (!editor()->setDynRefSys(wobj.id(), dynBaseName, dynOframe[0], dynOframe[1], dynOframe[2],
+                                dynOframe[3], dynOframe[4], dynOframe[5], kind))
+        return false;
+    ipos_currentposindex = index + 1;
+    return true;
+}
+
+bool PositionerData::saveDynRefSys(int index)
+{
+    if (!isPositionerIndex(index))
+        return false;
+    for (int number = 1; number <= positionerCount; ++number)
+        setVariableOframePoint(number);
+    setVariableDynRefSys(index + 1);
+    return inWriteMode([] { editor()->saveProgram(editor()->filename()); });
+}
+
+void PositionerData::setVariableDynRefSys(int number)
+{
+    if (isPositionerNumber(number))
+        writeFrameVariable(QStringLiteral("wobj_dyn0"), QStringLiteral("oframe."), parms[number - 1].userFrame);
+}
+
+void PositionerData::setVariableOframePoint(int number)
+{
+    if (isPositionerNumber(number))
+        writeFrameVariable(QStringLiteral("oframe_p%1").arg(number), QString(), parms[number - 1].userFrame);
+}

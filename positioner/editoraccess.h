@@ -1,0 +1,28 @@
+// The program editor as the library reaches it: asked for anew on every call,
+// never kept, and changed only in write mode.
+#pragma once
+
+#include <dataaccess/dataaccess.h>
+#include <rpllib/rpleditordatainterface.h>
+
+namespace PositionerEditor {
+
+inline RplEditorDataInterface* editor()
+{
+    return DataAccess::getInstance()->getRplDataInterface();
+}
+
+// Makes the change in write mode and restores the mode that was there before.
+// False, without the change, when the editor refuses write mode.
+template <typename Change>
+bool inWriteMode(Change change)
+{
+    const bool wasWriteMode = editor()->isWriteMode();
+    if (!wasWriteMode && !editor()->setWriteMode(true))
+        return false;
+    change();
+    editor()->setWriteMode(wasWriteMode);
+    return true;
+}
+
+}  // namespace PositionerEditor

@@ -1,0 +1,111 @@
+// The declaration of wobj_dyn0 in the controller's GLOBAL.var.
+#include "positionerdata.h"
+
+#include "atomicsave.h"
+
+#include <QDateTime>
+#include <QFileInfo>
+
+namespace {
+
+const char* const initValueTemplate =
+    "{&quot;uframe&quot;:{&quot;x&quot;:%1,&quot;y&quot;:%2,&quot;z&quot;:%3,&quot;a&quot;:%4,"
+    "&quot;b&quot;:%5,&quot;c&quot;:%6},&quot;oframe&quot;:{&quot;x&quot;:%7,&quot;y&quot;:%8,"
+    "&quot;z&quot;:%9,&quot;a&quot;:%10,&quot;b&quot;:%11,&quot;c&quot;:%12},&quot;movable&quot;:%13,"
+    "&quot;onrobot&quot;:%14,&quot;basename&quot;:&quot;%15&quot;}";
+
+QString number(double value)
+{
+    return QString::number(value, 'g', 6);
+}
+
+QString boolean(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+// The base name lands inside a JSON string that is itself XML text saved
+// without escaping; a quote, backslash, "<" or "&" in it would break either.
+QString jsonThenXmlEscaped(const QString& name)
+{
+    QString json;
+    for (const QChar c : name) {
+        if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
+            json += QLatin1Char('\\') + QString(c);
+        else if (c.unicode() < 0x20)
+            json += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
+        else
+            json += c;
+    }
+    QString xml;
+    for (const QChar c : json) {
+        switch (c.unicode()) {
+        case '&': xml += QLatin1String("&amp;"); break;
+        case '<': xml += QLatin1String("&lt;"); break;
+        case '>': xml += QLatin1String("&gt;"); break;
+        case '"': xml += QLatin1String("&quot;"); break;
+        default: xml += c;
+        }
+    }
+    return xml;
+}
+
+// The value of the first child node, the text the file holds.
+void setFirstChildValue(pugi::xml_node element, const QByteArray& value)
+{
+    pugi::xml_node child = element.first_child();
+    if (child.type() == pugi::node_cdata) {
+        // A CDATA section does not decode references, so the value could not be
+        // read back from it; it becomes plain text.
+        element.insert_child_before(pugi::node_pcdata, child).set_value(value.constData());
+        element.remove_child(child);
+        return;
+    }
+    child.set_value(value.constData());
+}
+
+QString initValue(const PositionerData& d)
+{
+    // One placeholder after the other, lowest first, so that %1 never takes the
+    // start of %10 to %15.
+    QString text = QString::fromLatin1(initValueTemplate);
+    for (int k = 0; k < 6; ++k)
+        text = text.arg(number(d.dynUframe[k]));
+    for (int k = 0; k < 6; ++k)
+        text = text.arg(number(d.dynOframe[k]));
+    return text.arg(boolean(d.dynMovable)).arg(boolean(d.dynOnRobot)).arg(jsonThenXmlEscaped(d.dynBaseName));
+}
+
+}  // namespace
+
+bool PositionerData::writeGlobalVarFile(QString path)
+{
+    // The controller's data passes through as it was: CDATA sections and text
+    // that is only blanks inside an element of its own stay.
+    constexpr unsigned int parseOptions = pugi::parse_pi | pugi::parse_cdata | pugi::parse_ws_pcdata_single;
+    if (QFileInfo(path).isDir())
+        return false;
+    pugi::xml_document document;
+    if (!document.load_file(path.toLocal8Bit().constData(), parseOptions, pugi::encoding_auto))
+        return false;
+
+    pugi::xml_node declaration = document.prepend_child(pugi::node_declaration);
+    declaration.append_attribute("version") = "1.0";
+    declaration.append_attribute("encoding") = "UTF-8";
+
+    const QString date = QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
+    document.append_child(pugi::node_comment)
+        .set_value(QStringLiteral(" Date(ymd)/time(hms) %1 ").arg(date).toLocal8Bit().constData());
+
+    const QByteArray value = initValue(*this).toLocal8Bit();
+    const pugi::xml_node declarations =
+        document.child("Xpl-source").child("VarDeclarations").child("VarGlobal");
+    for (pugi::xml_node var = declarations.child("Var"); var; var = var.next_sibling("Var")) {
+        if (qstrcmp(var.child("Name").first_child().value(), "wobj_dyn0") != 0)
+            continue;
+        if (pugi::xml_node init = var.child("InitValue"))
+            setFirstChildValue(init, value);
+    }
+
+    return PositionerFiles::saveXml(document, path, "", pugi::format_no_escapes, pugi::encoding_utf8);
+}

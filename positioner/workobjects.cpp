@@ -1,0 +1,71 @@
+// Which work object the editor has active, and the controller's record of it.
+#include "positionerdata.h"
+
+#include "editoraccess.h"
+#include "refsyskind.h"
+#include "variableset.h"
+
+namespace {
+
+using PositionerEditor::editor;
+
+// The editor makes the work object of that name active; false when the program
+// does not declare it or the editor refuses.
+bool activate(const QString& name)
+{
+    const RplVariable variable = editor()->getVisibleVarDef(name);
+    return variable.isValid() && editor()->setRefSys(variable.id());
+}
+
+// index + 1 for any index: the controller's number wraps instead of
+// overflowing for the largest one.
+int positionerNumber(int index)
+{
+    return static_cast<int>(static_cast<unsigned int>(index) + 1u);
+}
+
+}  // namespace
+
+bool PositionerData::setWobj0(int index)
+{
+    if (!activate(QStringLiteral("wobj0")))
+        return false;
+    ipos_currentposindex = positionerNumber(index);
+    return true;
+}
+
+bool PositionerData::setWobj_dyn0(int index)
+{
+    if (static_cast<unsigned int>(index) > 9)
+        return false;
+    if (!activate(QStringLiteral("wobj_dyn0")))
+        return false;
+    ipos_currentposindex = index + 1;
+    return true;
+}
+
+bool PositionerData::initActiveDyn0(int number)
+{
+    if (number < 1 || number > 10)
+        return false;
+    const RplVariable wobj = editor()->getVisibleVarDef(QStringLiteral("wobj_dyn0"));
+    if (!wobj.isValid())
+        return false;
+    const PositionerParm& p = parms[number - 1];
+    std::copy(p.userFrame, p.userFrame + 6, dynOframe);
+    dynBaseName = QStringLiteral("table");
+    return editor()->setDynRefSys(wobj.id(), dynBaseName, p.userFrame[0], p.userFrame[1], p.userFrame[2],
+                                  p.userFrame[3], p.userFrame[4], p.userFrame[5], refSysKind(p));
+}
+
+bool PositionerData::initSetWobj_dyn0(int number)
+{
+    if (number < 1 || number > 10)
+        return false;
+    return activate(QStringLiteral("wobj_dyn0"));
+}
+
+QString PositionerData::getCurrentWobj() { return ipos_currentwobj; }
+void PositionerData::setCurrentWobj(QString name) { ipos_currentwobj = name; }
+bool PositionerData::getTpuActivedyn0() { return ipos_tpu_active_wobj_dyn0; }
+void PositionerData::setTpuActivedyn0(bool active) { ipos_tpu_active_wobj_dyn0 = active; }

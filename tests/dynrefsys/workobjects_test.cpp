@@ -1,0 +1,138 @@
+// Making wobj0 or wobj_dyn0 the active work object.
+#include "simfixture.h"
+
+#include <gmock/gmock.h>
+
+#include <limits>
+
+using ::testing::ElementsAreArray;
+
+namespace {
+
+class WorkObjects : public SimulatedCell
+{
+protected:
+    PositionerData* d = nullptr;
+    sim::ProgramEditor& editor = sim::ProgramEditor::instance();
+
+    void SetUp() override
+    {
+        SimulatedCell::SetUp();
+        d = PositionerData::getInstance();
+        editor.openPositionerProgram();
+        editor.clearCalls();
+        ipos_currentposindex = 42;
+    }
+
+    unsigned int id(const char* name) { return editor.getVisibleVarDef(name).id(); }
+};
+
+TEST_F(WorkObjects, Wobj0TakesAnyIndex)
+{
+    EXPECT_TRUE(d->setWobj0(-1));
+    EXPECT_EQ(editor.activeRefSys(), id("wobj0"));
+    EXPECT_EQ(int(ipos_currentposindex), 0);
+    EXPECT_TRUE(d->setWobj0(std::numeric_limits<int>::max()));
+    EXPECT_EQ(int(ipos_currentposindex), std::numeric_limits<int>::min());
+}
+
+TEST_F(WorkObjects, WobjDyn0TakesTheTenPositionersOnly)
+{
+    EXPECT_FALSE(d->setWobj_dyn0(10));
+    EXPECT_FALSE(d->setWobj_dyn0(-1));
+    EXPECT_TRUE(editor.calls().empty());
+    EXPECT_EQ(int(ipos_currentposindex), 42);
+    EXPECT_TRUE(d->setWobj_dyn0(9));
+    EXPECT_EQ(editor.activeRefSys(), id("wobj_dyn0"));
+    EXPECT_EQ(int(ipos_currentposindex), 10);
+}
+
+TEST_F(WorkObjects, ARefusalLeavesTheActivePositioner)
+{
+    editor.setAcceptRefSys(false);
+    EXPECT_FALSE(d->setWobj0(1));
+    EXPECT_FALSE(d->setWobj_dyn0(1));
+    EXPECT_EQ(int(ipos_currentposindex), 42);
+    editor.reset();
+    EXPECT_FALSE(d->setWobj0(1));
+    EXPECT_FALSE(d->initSetWobj_dyn0(1));
+    EXPECT_EQ(int(ipos_currentposindex), 42);
+}
+
+TEST_F(WorkObjects, InitActiveDyn0RegistersWithoutTheController)
+{
+    const double frame[] = {100, 0, 50, 0, 0, 90};
+    std::copy(frame, frame + 6, d->parms[6].userFrame);
+    d->parms[6].axes1Type = 2;
+    d->parms[6].axes2Type = 1;
+    EXPECT_TRUE(d->initActiveDyn0(7));
+    ASSERT_EQ(editor.dynRefSystems().size(), 1u);
+    EXPECT_EQ(editor.dynRefSystems()[0].id, id("wobj_dyn0"));
+    EXPECT_EQ(editor.dynRefSystems()[0].baseName, "table");
+    EXPECT_THAT(editor.dynRefSystems()[0].frame, ElementsAreArray(frame));
+    EXPECT_EQ(editor.dynRefSystems()[0].kind, 3);
+    EXPECT_THAT(d->dynOframe, ElementsAreArray(frame));
+    EXPECT_EQ(d->dynBaseName, "table");
+    EXPECT_EQ(int(ipos_currentposindex), 42);
+    EXPECT_EQ(int(rtmCustomRvarInt("ipos.posindex", 1)), 0);
+}
+
+TEST_F(WorkObjects, InitActiveDyn0RefusesWhatItCannotRegister)
+{
+    d->dynBaseName = "before";
+    d->parms[0].userFrame[0] = 5;
+    EXPECT_FALSE(d->initActiveDyn0(0));
+    EXPECT_FALSE(d->initActiveDyn0(11));
+    EXPECT_TRUE(editor.calls().empty());
+    editor.reset();
+    EXPECT_FALSE(d->initActiveDyn0(1));
+    EXPECT_EQ(d->dynBaseName, "before");
+    EXPECT_EQ(d->dynOframe[0], 0.0);
+
+    // A refused registration keeps the copied frame.
+    editor.openPositionerProgram();
+    editor.setAcceptDynRefSys(false);
+    EXPECT_FALSE(d->initActiveDyn0(1));
+    EXPECT_EQ(d->dynOframe[0], 5.0);
+}
+
+TEST_F(WorkObjects, TheKindFollowsTheAxisTypes)
+{
+    const struct
+    {
+        int axes1Type, axes2Type, kind;
+    } cases[] = {{0, 4, 2}, {-1, 0, 2}, {1, 0, 2}, {2, 0, 1}, {3, 0, 2}, {2, 1, 3}, {1, 1, 3}, {2, -1, 1}};
+    for (const auto& c : cases) {
+        d->parms[0].axes1Type = c.axes1Type;
+        d->parms[0].axes2Type = c.axes2Type;
+        ASSERT_TRUE(d->initActiveDyn0(1));
+        EXPECT_EQ(editor.dynRefSystems().back().kind, c.kind) << c.axes1Type << "," << c.axes2Type;
+    }
+}
+
+TEST_F(WorkObjects, InitSetWobjDyn0IgnoresWhichPositioner)
+{
+    EXPECT_FALSE(d->initSetWobj_dyn0(0));
+    EXPECT_FALSE(d->initSetWobj_dyn0(11));
+    EXPECT_TRUE(editor.calls().empty());
+    EXPECT_TRUE(d->initSetWobj_dyn0(3));
+    const auto afterThree = editor.activeRefSys();
+    EXPECT_TRUE(d->initSetWobj_dyn0(7));
+    EXPECT_EQ(editor.activeRefSys(), afterThree);
+    EXPECT_EQ(afterThree, id("wobj_dyn0"));
+    EXPECT_EQ(int(ipos_currentposindex), 42);
+}
+
+TEST_F(WorkObjects, TheTwoControllerVariablesReadBackWhatWasWritten)
+{
+    d->setCurrentWobj("wobj_dyn0");
+    EXPECT_EQ(d->getCurrentWobj(), "wobj_dyn0");
+    EXPECT_EQ(QString(rtmCustomRvarString("ipos.currentwobj", 1)), "wobj_dyn0");
+    rtmCustomRvarString("ipos.currentwobj", 1) = "wobj0";
+    EXPECT_EQ(d->getCurrentWobj(), "wobj0");
+    d->setTpuActivedyn0(true);
+    EXPECT_TRUE(d->getTpuActivedyn0());
+    EXPECT_TRUE(bool(rtmCustomRvarBool("ipos.tpu_active_wobj_dyn0", 1)));
+}
+
+}  // namespace
