@@ -11,7 +11,7 @@ BUILD_SANITIZE ?= build-sanitize
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := cmake make g++ qtbase5-dev libpugixml-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev
+            libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
 
 .PHONY: all deps build run test test-sanitize bench clean
 
