@@ -43,7 +43,7 @@ void ControllerSimulator::requested(const QString& flag)
     if (!willAnswer(reaction))
         return;
     const int latency = reaction.latency >= 0 ? reaction.latency : latency_;
-    QTimer::singleShot(latency, &timers_, [this, flag] {
+    QTimer::singleShot(latency, Qt::PreciseTimer, &timers_, [this, flag] {
         Reaction& due = reactions_[flag];
         if (!willAnswer(due))
             return;

@@ -7,6 +7,8 @@
 // through variable objects of its own.
 #pragma once
 
+#include "positionerroutines.h"
+
 #include <rtmcore/rtmcustomrvar.h>
 
 #include <QObject>
@@ -41,6 +43,9 @@ public:
     int requests(const QString& flag) const;
     int answers(const QString& flag) const;
 
+    // Teaching points and calculating the positioner's frames.
+    PositionerRoutines& positionerRoutines() { return positionerRoutines_; }
+
 private:
     struct Reaction
     {
@@ -66,4 +71,5 @@ private:
     QObject timers_;
 
     rtmCustomRvarBool bswitchpos_{QStringLiteral("ipos.bswitchpos"), 1};
+    PositionerRoutines positionerRoutines_{*this};
 };

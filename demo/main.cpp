@@ -1,5 +1,6 @@
 // A demo host: the library loaded against the simulated pendant and controller.
 #include <calibrationreader.h>
+#include <cellmodel.h>
 #include <controllersimulator.h>
 #include <positionerdata.h>
 #include <sim/simulation.h>
@@ -27,12 +28,92 @@ void printVariableSet()
     }
 }
 
-QString frameText(const double* frame)
+// ---- Calibrating one positioner, as the operator does it on the pendant ----
+
+// The host lets the controller take a request before it goes on.
+void waitWhileSet(PositionerData* positioner, const rtmCustomRvarBool& request)
 {
-    QStringList values;
-    for (int k = 0; k < 6; ++k)
-        values << QString::number(frame[k], 'f', 4);
-    return values.join(", ");
+    for (int round = 0; round < 100 && request; ++round)
+        positioner->delay_MSec(16);
+}
+
+QString frameText(const cellsim::Frame& frame)
+{
+    QString text;
+    for (double value : frame)
+        text += QString::number(value, 'f', 4).rightJustified(11);
+    return text;
+}
+
+cellsim::Frame frameOf(const double (&values)[6])
+{
+    return {values[0], values[1], values[2], values[3], values[4], values[5]};
+}
+
+void printFrame(const char* name, const double (&calibrated)[6], const cellsim::Frame& truth)
+{
+    const cellsim::Frame frame = frameOf(calibrated);
+    out() << "  " << name << "\n"
+          << "    calibrated " << frameText(frame) << "\n"
+          << "    true       " << frameText(truth) << "\n"
+          << "    error      " << QString::number(cellsim::positionError(frame, truth), 'f', 4)
+          << " mm, " << QString::number(cellsim::angleError(frame, truth), 'f', 4) << " deg\n";
+}
+
+void walkCalibration(PositionerData* positioner)
+{
+    cellsim::CellModel cell;
+    const rtmCustomRvarBool teachRequest("ipos.bteachpoint", 1);
+    const int id = 0;
+    out() << "Calibrating positioner " << id + 1 << " (two axes, external axes 1 and 2)\n";
+    positioner->setPositionerID(id);
+    positioner->setPositionerAxisID(0);
+    positioner->setMaxAuxjNum(2);
+    // Both axes in use, driven by the first and the second external axis.
+    PositionerParm& configured = positioner->parms[id];
+    configured.axes1Type = 2;
+    configured.axes1Index = 0;
+    configured.axes2Type = 1;
+    configured.axes2Index = 1;
+
+    const auto teach = [&](int n, double axis1, double axis2, int mark) {
+        cell.turnAxes(axis1, axis2);
+        if (mark < 0)
+            cell.touchMarker();
+        else
+            cell.touchUserFrameMark(mark);
+        const int result = positioner->teachPoint(n);
+        out() << "  point " << n << " at axes (" << axis1 << ", " << axis2 << "): "
+              << (result == 1 ? QStringLiteral("taken") : QStringLiteral("rejected, code %1").arg(result))
+              << "\n";
+        waitWhileSet(positioner, teachRequest);
+        return result;
+    };
+    teach(1, 0, 0, -1);
+    // The operator touches another spot but forgets to turn the positioner:
+    // -2, the external axes did not move enough.
+    teach(2, 0, 0, 1);
+    teach(2, 60, 0, -1);
+    teach(3, 120, 0, -1);
+    for (int k = 0; k < 3; ++k)
+        teach(4 + k, 30, 90.0 * k, -1);
+    for (int k = 0; k < 3; ++k)
+        teach(7 + k, 30, 180, k);
+
+    positioner->setPositionerAxisID(0);
+    const int axis1 = positioner->calculatePositionerFrame(0);
+    positioner->setPositionerAxisID(1);
+    const int axis2 = positioner->calculatePositionerFrame(1);
+    const int user = positioner->calculateUserFrame();
+    out() << "  calculated: axis 1 " << axis1 << ", axis 2 " << axis2 << ", user frame " << user
+          << "\n";
+
+    const PositionerParm& record = positioner->parms[id];
+    printFrame("axis 1", record.axes1Frame, cell.trueAxis1Frame(0, 0));
+    printFrame("axis 2", record.axes2Frame, cell.trueAxis2Frame(30, 0));
+    printFrame("axis 2 to base", record.axes2FrameToBase, cell.trueAxis2ToBase(0, 0, 30, 0));
+    printFrame("user frame", record.userFrame, cell.trueUserFrame(30, 180));
+    out() << "\n";
 }
 
 // The calibration goes to the controller: written, sent, read there on request.
@@ -66,7 +147,7 @@ void sendCalibration(PositionerData* positioner, CalibrationReader& reader)
         if (i < int(reader.loaded().size())) {
             const ControllerCalibration& c = reader.loaded()[std::size_t(i)];
             out() << "  positioner " << c.id << ": axes in use " << c.enabledAxes << ", user frame "
-                  << frameText(c.userFrame) << "\n";
+                  << frameText(frameOf(c.userFrame)) << "\n";
         }
     }
 
@@ -114,10 +195,8 @@ int main(int argc, char** argv)
         positioner->delay_MSec(16);
     out() << (switchRequest ? "no acknowledgement" : "acknowledged") << "\n\n";
 
-    // Until the operator calibrates, give positioner 1 a user frame by hand.
-    positioner->parms[0].axes1Type = 1;
-    positioner->parms[0].userFrame[0] = 850.0;
-    positioner->parms[0].userFrame[5] = 90.0;
+    walkCalibration(positioner);
+
     sendCalibration(positioner, calibrationReader);
 
     out() << "\n";

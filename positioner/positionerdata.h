@@ -83,6 +83,33 @@ public:
     bool setUsedVars_positioner(bool on);
     bool setUsedVars_currentposID(bool on);
 
+    // Teaching the nine calibration points (1 to 9). teachPoint keeps the point
+    // even when a check rejects it: 1 accepted and requested from the
+    // controller, 0 no such point or no such positioner selected, -1 to -4 the
+    // check that failed.
+    int teachPoint(int n);
+    // Waits briefly for a clear still pending on the controller, then requests
+    // this one; the library's copy is zeroed at once.
+    void clearTeachedPoint(int n);
+    // The plausibility checks of teachPoint, against the other points of n's
+    // group that the last teachPoint found taught.
+    bool checkPointPosition(int n);
+    bool checkAuxjPosition(int n);
+    // 0 when only the external axis axisIndex moved, 1 when it did not move
+    // enough, 2 when others moved as well.
+    int checkAuxjIdRun(int n, int axisIndex);
+
+    // Frame calculations by the controller. axis 0 or 1 is the axis the
+    // controller calculates; positionerAxisID decides which fields of the
+    // selected record take the answer. 1 when stored, 0 otherwise.
+    int calculatePositionerFrame(int axis);
+    int calculateUserFrame();
+    void clearPositionerFrame(int positioner, int axis);
+    // Method 1 selects the controller's second way of building the user frame.
+    void setUserFrameCalibMethod(int method);
+    // positioner in the controller's numbering, 1 to 10; does not wait.
+    void switchPosId(int positioner);
+
     PositionerParm parms[10];
     PositionerParm savedParms[10];
     TeachedPoint teachedPoints[9];

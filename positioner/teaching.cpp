@@ -1,0 +1,183 @@
+// Teaching the nine calibration points and checking them for plausibility.
+//
+// Points 1-3 calibrate positioner axis 1, 4-6 axis 2, 7-9 the user frame. A
+// point is compared only with the other points of its group that the controller
+// reported as taught, by sums of absolute differences over runs of its values.
+#include "positionerdata.h"
+
+#include "eventwait.h"
+#include "indexrange.h"
+#include "variableset.h"
+
+#include <dataaccess/dataaccess.h>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int pointCount = 9;
+constexpr int pointsPerGroup = 3;
+constexpr int userFrameGroup = 2;
+// The cartesian run and the external run hold at most six values each, so
+// together they never leave a point's twelve values.
+constexpr int maxRunLength = 6;
+constexpr int clearWaitRounds = 20;
+
+constexpr double minCartesianDistance = 5.0;
+constexpr double externalMovementLimit = 5.0;
+constexpr double minOwnAxisMovement = 2.0;
+constexpr double maxOtherAxesMovement = 2.0;
+
+bool isPointNumber(int n) { return n >= 1 && n <= pointCount; }
+int groupOf(int n) { return (n - 1) / pointsPerGroup; }
+
+// m: how many cartesian values a point holds. A negative axis count is taken
+// as a robot without axes.
+int cartesianRunLength()
+{
+    return std::clamp(DataAccess::getAxisCount(), 0, maxRunLength);
+}
+
+// The host may set maxAuxjNum directly, past what setMaxAuxjNum stores.
+int externalRunLength(int maxAuxjNum)
+{
+    return std::clamp(maxAuxjNum, 0, maxRunLength);
+}
+
+double runDistance(const TeachedPoint& p, const TeachedPoint& q, int first, int length)
+{
+    double sum = 0.0;
+    for (int k = first; k < first + length; ++k)
+        sum += std::fabs(p.values[k] - q.values[k]);
+    return sum;
+}
+
+// Runs test(other) for each other point of n's group whose bit teachStatus
+// holds, in point order, and stops at the first one that fails.
+template <typename Test>
+bool eachOtherTaughtPoint(int teachStatus, int n, Test test)
+{
+    const int firstBit = pointsPerGroup * groupOf(n);
+    for (int k = 0; k < pointsPerGroup; ++k) {
+        const int other = firstBit + k + 1;
+        if (other == n || !DataAccess::getValueBitStatus(teachStatus, firstBit + k))
+            continue;
+        if (!test(other))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int PositionerData::teachPoint(int n)
+{
+    // The axis points need the selected record; without one nothing is taken.
+    if (!isPointNumber(n) || !PositionerIndex::isPositioner(positionerID))
+        return 0;
+    const int m = cartesianRunLength();
+    TeachedPoint& point = teachedPoints[n - 1];
+
+    const PositionInfo pose = DataAccess::getCartPosition();
+    for (int k = 0; k < m; ++k)
+        point.values[k] = pose.coord[k];
+    if (ipos_enable_slave_robot) {
+        point.values[m] = ipos_axespos.getValue(0);
+        point.values[m + 1] = ipos_axespos.getValue(1);
+    } else {
+        for (int a = 0; a < externalRunLength(maxAuxjNum); ++a)
+            point.values[m + a] = iauxj_auxcurrentposition.getValue(a);
+    }
+    teachStatus = ipos_teachstatus;
+    teachStatus = DataAccess::setValueBitStatus(teachStatus, n - 1, true);
+
+    if (!checkPointPosition(n))
+        return -1;
+    const bool axisPoint = groupOf(n) != userFrameGroup;
+    if (!checkAuxjPosition(n))
+        return axisPoint ? -2 : -3;
+    if (axisPoint) {
+        const PositionerParm& record = parms[positionerID];
+        const int axisIndex = groupOf(n) == 0 ? record.axes1Index : record.axes2Index;
+        switch (checkAuxjIdRun(n, axisIndex)) {
+        case 1:
+            return -3;
+        case 2:
+            return -4;
+        default:
+            break;
+        }
+    }
+
+    ipos_pointindex = n;
+    ipos_bteachpoint = true;
+    return 1;
+}
+
+void PositionerData::clearTeachedPoint(int n)
+{
+    if (!isPointNumber(n))
+        return;
+    Operation operation(this);
+    PositionerWait::pollRounds(clearWaitRounds, [] { return !ipos_bclearpoint; });
+    PositionerWait::processEventsFor(PositionerWait::roundMs);
+    // The point goes out only now, right before the flag: a clear still pending,
+    // or a point taught by a host handler during the wait, would otherwise make
+    // the controller act on the wrong point.
+    ipos_pointindex = n;
+    ipos_bclearpoint = true;
+    teachedPoints[n - 1] = TeachedPoint{};
+}
+
+bool PositionerData::checkPointPosition(int n)
+{
+    if (!isPointNumber(n))
+        return false;
+    const int m = cartesianRunLength();
+    return eachOtherTaughtPoint(teachStatus, n, [&](int other) {
+        return runDistance(teachedPoints[n - 1], teachedPoints[other - 1], 0, m) >=
+               minCartesianDistance;
+    });
+}
+
+bool PositionerData::checkAuxjPosition(int n)
+{
+    if (!isPointNumber(n))
+        return false;
+    const int m = cartesianRunLength();
+    const int length = externalRunLength(maxAuxjNum);
+    const bool mustStay = groupOf(n) == userFrameGroup;
+    return eachOtherTaughtPoint(teachStatus, n, [&](int other) {
+        const double moved = runDistance(teachedPoints[n - 1], teachedPoints[other - 1], m, length);
+        return mustStay ? moved < externalMovementLimit : moved >= externalMovementLimit;
+    });
+}
+
+int PositionerData::checkAuxjIdRun(int n, int axisIndex)
+{
+    if (!isPointNumber(n))
+        return 0;
+    const int m = cartesianRunLength();
+    const int length = externalRunLength(maxAuxjNum);
+    const TeachedPoint& point = teachedPoints[n - 1];
+    int result = 0;
+    eachOtherTaughtPoint(teachStatus, n, [&](int other) {
+        if (length == 0) {
+            result = 1;
+            return false;
+        }
+        double own = 0.0;
+        double others = 0.0;
+        for (int a = 0; a < length; ++a) {
+            const double moved = std::fabs(point.values[m + a] - teachedPoints[other - 1].values[m + a]);
+            (a == axisIndex ? own : others) += moved;
+        }
+        if (own < minOwnAxisMovement)
+            result = 1;
+        else if (others > maxOtherAxesMovement)
+            result = 2;
+        return result == 0;
+    });
+    return result;
+}
