@@ -2,10 +2,13 @@
 #include <calibrationreader.h>
 #include <cellmodel.h>
 #include <controllersimulator.h>
+#include <samplefiles.h>
 #include <positionerdata.h>
 #include <sim/simulation.h>
 
 #include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTextStream>
 
@@ -158,6 +161,57 @@ void sendCalibration(PositionerData* positioner, CalibrationReader& reader)
     out() << "After reading the file back, changed positioners: " << (unchanged ? "none" : "some") << "\n";
 }
 
+QString hashText(const QVariant& value)
+{
+    const QVariantHash hash = value.toHash();
+    QStringList keys = hash.keys();
+    keys.sort();
+    QStringList entries;
+    for (const QString& key : keys)
+        entries << key + "=" + QString::number(hash[key].toDouble());
+    return entries.join(" ");
+}
+
+// The calibrated positioner becomes the work object that follows it.
+void useDynamicWorkObject(PositionerData* positioner)
+{
+    sim::ProgramEditor& editor = sim::ProgramEditor::instance();
+    editor.openPositionerProgram();
+    const QString globalVar = sim::Files::instance().controllerFile("/xpl/GLOBAL.var");
+    if (!QFileInfo::exists(globalVar))
+        SampleFiles::installOnController("GLOBAL.var", "/xpl/GLOBAL.var");
+
+    out() << "\nRegistering wobj_dyn0 for positioner 1 ... ";
+    out().flush();
+    const bool registered = positioner->setDynRefSys(0);
+    out() << (registered ? "accepted" : "REFUSED") << "\n";
+    if (!editor.dynRefSystems().empty()) {
+        const sim::DynRefSysEntry& entry = editor.dynRefSystems().back();
+        out() << "  editor: dynamic reference system id " << entry.id << ", base \"" << entry.baseName
+              << "\", kind " << entry.kind << ", frame " << frameText(frameOf(entry.frame)) << "\n";
+    }
+    QFile file(globalVar);
+    file.open(QIODevice::ReadOnly);
+    bool inWobjDyn0 = false;
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        if (line.startsWith("<Name>"))
+            inWobjDyn0 = line == "<Name>wobj_dyn0</Name>";
+        if (inWobjDyn0 && line.startsWith("<InitValue>"))
+            out() << "  controller GLOBAL.var: " << line << "\n";
+    }
+
+    const bool saved = positioner->saveDynRefSys(0);
+    out() << "Object frames written into the program and saved: " << (saved ? "yes" : "NO") << "\n"
+          << "  oframe_p1: " << hashText(editor.value("oframe_p1")) << "\n"
+          << "  wobj_dyn0: " << hashText(editor.value("wobj_dyn0")) << "\n"
+          << "  saved as " << editor.savedPrograms().join(", ") << "\n";
+
+    const bool active = positioner->setWobj_dyn0(0);
+    out() << "wobj_dyn0 active: " << (active ? "yes" : "NO") << " (editor's active id "
+          << editor.activeRefSys() << ", ipos.currentposindex " << int(ipos_currentposindex) << ")\n";
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -185,19 +239,11 @@ int main(int argc, char** argv)
     positioner->setPositionerID(0);
     positioner->setMaxAuxjNum(2);
 
-    out() << "Switching to positioner 3 (controller answers after 50 ms) ... ";
-    out().flush();
-    positioner->setPosId(3);
-    ipos_currentposindex = 3;
-    rtmCustomRvarBool switchRequest("ipos.bswitchpos", 1);
-    switchRequest = true;
-    for (int round = 0; round < 20 && switchRequest; ++round)
-        positioner->delay_MSec(16);
-    out() << (switchRequest ? "no acknowledgement" : "acknowledged") << "\n\n";
-
+    out() << "\n";
     walkCalibration(positioner);
 
     sendCalibration(positioner, calibrationReader);
+    useDynamicWorkObject(positioner);
 
     out() << "\n";
     printVariableSet();

@@ -153,3 +153,25 @@ TEST_F(FileExchange, TheControllerReadsTheSentCalibrationOnRequest)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(FileExchange, AClearedFrameCountsAsChangedUntilTheNextRead)
+{
+    const QString path = positionerDir() + "/positionercalibframepar.xml";
+    d->parms[6].axes2Type = 1;
+    d->parms[6].axes2Frame[1] = 12.5;
+    ASSERT_TRUE(d->writePositionerFile(path));
+    ASSERT_TRUE(d->readPositionerFile(path));
+    ASSERT_TRUE(d->positionerDataIsEqual(d->parms[6], d->savedParms[6]));
+
+    d->setPositionerID(0);
+    d->clearPositionerFrame(6, 1);
+    EXPECT_FALSE(d->positionerDataIsEqual(d->parms[6], d->savedParms[6]));
+    EXPECT_TRUE(d->positionerDataIsEqual(d->parms[0], d->savedParms[0]));
+    ASSERT_TRUE(d->readPositionerFile(path));
+    EXPECT_TRUE(d->positionerDataIsEqual(d->parms[6], d->savedParms[6]));
+    EXPECT_EQ(d->parms[6].axes2Frame[1], 12.5);
+}
+
+}  // namespace
