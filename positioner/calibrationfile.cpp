@@ -3,6 +3,7 @@
 #include "positionerdata.h"
 
 #include "atomicsave.h"
+#include "indexrange.h"
 
 #include <dataaccess/dataaccess.h>
 
@@ -15,7 +16,7 @@
 
 namespace {
 
-constexpr int positionerCount = 10;
+using PositionerIndex::positionerCount;
 
 // The robot's own axes; a negative report counts as none.
 qint64 axisCount()

@@ -4,6 +4,7 @@
 
 #include "editoraccess.h"
 #include "eventwait.h"
+#include "indexrange.h"
 #include "refsyskind.h"
 #include "variableset.h"
 
@@ -17,18 +18,10 @@ namespace {
 using PositionerEditor::editor;
 using PositionerEditor::inWriteMode;
 
-constexpr int positionerCount = 10;
+using PositionerIndex::positionerCount;
 constexpr int switchAcknowledgeRounds = 100;
 
-bool isPositionerIndex(int index)
-{
-    return static_cast<unsigned int>(index) < positionerCount;
-}
-
-bool isPositionerNumber(int number)
-{
-    return number >= 1 && number <= positionerCount;
-}
+using PositionerIndex::isPositionerNumber;
 
 void showFailure(const char* message)
 {
@@ -53,7 +46,7 @@ void writeFrameVariable(const QString& name, const QString& memberPrefix, const 
 
 bool PositionerData::setDynRefSys(int index)
 {
-    if (!isPositionerIndex(index))
+    if (!PositionerIndex::isPositioner(index))
         return false;
     const RplVariable wobj = editor()->getVisibleVarDef(QStringLiteral("wobj_dyn0"));
     if (!wobj.isValid())
@@ -89,7 +82,7 @@ bool PositionerData::setDynRefSys(int index)
 
 bool PositionerData::saveDynRefSys(int index)
 {
-    if (!isPositionerIndex(index))
+    if (!PositionerIndex::isPositioner(index))
         return false;
     for (int number = 1; number <= positionerCount; ++number)
         setVariableOframePoint(number);

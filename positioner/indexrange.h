@@ -14,4 +14,7 @@ inline bool inRange(int index, int count)
 
 inline bool isPositioner(int index) { return inRange(index, positionerCount); }
 
+// The controller's numbering of the same records, 1 to 10.
+inline bool isPositionerNumber(int number) { return number >= 1 && number <= positionerCount; }
+
 }  // namespace PositionerIndex

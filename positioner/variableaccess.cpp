@@ -1,15 +1,12 @@
 // Single controller variables and the registration of the variable set.
 #include "positionerdata.h"
 
+#include "indexrange.h"
 #include "variableset.h"
 
 namespace {
 
-// Indices are taken as unsigned, so negative ones fall outside every range.
-bool inRange(int index, int count)
-{
-    return static_cast<unsigned int>(index) < static_cast<unsigned int>(count);
-}
+using PositionerIndex::inRange;
 
 template <typename Vector>
 void setUsedEach(Vector& vector, bool on)

@@ -2,6 +2,7 @@
 #include "positionerdata.h"
 
 #include "editoraccess.h"
+#include "indexrange.h"
 #include "refsyskind.h"
 #include "variableset.h"
 
@@ -36,7 +37,7 @@ bool PositionerData::setWobj0(int index)
 
 bool PositionerData::setWobj_dyn0(int index)
 {
-    if (static_cast<unsigned int>(index) > 9)
+    if (!PositionerIndex::isPositioner(index))
         return false;
     if (!activate(QStringLiteral("wobj_dyn0")))
         return false;
@@ -46,7 +47,7 @@ bool PositionerData::setWobj_dyn0(int index)
 
 bool PositionerData::initActiveDyn0(int number)
 {
-    if (number < 1 || number > 10)
+    if (!PositionerIndex::isPositionerNumber(number))
         return false;
     const RplVariable wobj = editor()->getVisibleVarDef(QStringLiteral("wobj_dyn0"));
     if (!wobj.isValid())
@@ -60,7 +61,7 @@ bool PositionerData::initActiveDyn0(int number)
 
 bool PositionerData::initSetWobj_dyn0(int number)
 {
-    if (number < 1 || number > 10)
+    if (!PositionerIndex::isPositionerNumber(number))
         return false;
     return activate(QStringLiteral("wobj_dyn0"));
 }

@@ -136,3 +136,17 @@ TEST_F(WorkObjects, TheTwoControllerVariablesReadBackWhatWasWritten)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(WorkObjects, ExtremeNumbersAreRefusedWithoutOverflow)
+{
+    EXPECT_FALSE(d->initActiveDyn0(std::numeric_limits<int>::min()));
+    EXPECT_FALSE(d->initSetWobj_dyn0(std::numeric_limits<int>::min()));
+    EXPECT_FALSE(d->setWobj_dyn0(std::numeric_limits<int>::min()));
+    d->setVariableOframePoint(std::numeric_limits<int>::min());
+    EXPECT_FALSE(d->saveDynRefSys(std::numeric_limits<int>::max()));
+    EXPECT_TRUE(editor.calls().empty());
+}
+
+}  // namespace
