@@ -3,11 +3,11 @@
 #include "positionerdata.h"
 
 #include "atomicsave.h"
+#include "filestamp.h"
 #include "indexrange.h"
 
 #include <dataaccess/dataaccess.h>
 
-#include <QDateTime>
 #include <QFileInfo>
 #include <QStringList>
 
@@ -57,13 +57,8 @@ void appendValue(pugi::xml_node positioner, const char* name, const QString& tex
 bool PositionerData::writePositionerFile(QString path)
 {
     pugi::xml_document document;
-    pugi::xml_node declaration = document.append_child(pugi::node_declaration);
-    declaration.append_attribute("version") = "1.0";
-    declaration.append_attribute("encoding") = "UTF-8";
-
-    const QString date = QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
-    document.append_child(pugi::node_comment)
-        .set_value(QStringLiteral(" Date(ymd)/time(hms) %1 ").arg(date).toLocal8Bit().constData());
+    PositionerFiles::setDeclaration(document.append_child(pugi::node_declaration));
+    PositionerFiles::appendDateComment(document);
 
     pugi::xml_node root = document.append_child("FramePar");
     for (int i = 0; i < positionerCount; ++i) {

@@ -5,7 +5,7 @@
 #include "editoraccess.h"
 #include "eventwait.h"
 #include "indexrange.h"
-#include "refsyskind.h"
+#include "dynwobj.h"
 #include "variableset.h"
 
 #include <guilib/msgbox.h>
@@ -60,8 +60,7 @@ bool PositionerData::setDynRefSys(int index)
     PositionerWait::pollRounds(switchAcknowledgeRounds, [] { return !ipos_bswitchpos; });
 
     const PositionerParm& p = parms[index];
-    std::copy(p.userFrame, p.userFrame + 6, dynOframe);
-    dynBaseName = QStringLiteral("table");
+    adoptUserFrame(*this, p);
     const int kind = refSysKind(p);
 
     if (getFileFromCtrl(PositionerPaths::ctrlGlobalVarFile, PositionerPaths::localGlobalVarFile)) {
@@ -73,8 +72,7 @@ bool PositionerData::setDynRefSys(int index)
         showFailure(QT_TR_NOOP("Failed to get GLOBAL.var."));
     }
 
-    if (!editor()->setDynRefSys(wobj.id(), dynBaseName, dynOframe[0], dynOframe[1], dynOframe[2],
-                                dynOframe[3], dynOframe[4], dynOframe[5], kind))
+    if (!registerDynRefSys(*this, wobj, kind))
         return false;
     ipos_currentposindex = index + 1;
     return true;

@@ -2,8 +2,8 @@
 #include "positionerdata.h"
 
 #include "atomicsave.h"
+#include "filestamp.h"
 
-#include <QDateTime>
 #include <QFileInfo>
 
 namespace {
@@ -89,13 +89,8 @@ bool PositionerData::writeGlobalVarFile(QString path)
     if (!document.load_file(path.toLocal8Bit().constData(), parseOptions, pugi::encoding_auto))
         return false;
 
-    pugi::xml_node declaration = document.prepend_child(pugi::node_declaration);
-    declaration.append_attribute("version") = "1.0";
-    declaration.append_attribute("encoding") = "UTF-8";
-
-    const QString date = QDateTime::currentDateTime().toString(QStringLiteral("yyyy/MM/dd hh:mm:ss"));
-    document.append_child(pugi::node_comment)
-        .set_value(QStringLiteral(" Date(ymd)/time(hms) %1 ").arg(date).toLocal8Bit().constData());
+    PositionerFiles::setDeclaration(document.prepend_child(pugi::node_declaration));
+    PositionerFiles::appendDateComment(document);
 
     const QByteArray value = initValue(*this).toLocal8Bit();
     const pugi::xml_node declarations =

@@ -3,7 +3,7 @@
 
 #include "editoraccess.h"
 #include "indexrange.h"
-#include "refsyskind.h"
+#include "dynwobj.h"
 #include "variableset.h"
 
 namespace {
@@ -53,10 +53,8 @@ bool PositionerData::initActiveDyn0(int number)
     if (!wobj.isValid())
         return false;
     const PositionerParm& p = parms[number - 1];
-    std::copy(p.userFrame, p.userFrame + 6, dynOframe);
-    dynBaseName = QStringLiteral("table");
-    return editor()->setDynRefSys(wobj.id(), dynBaseName, p.userFrame[0], p.userFrame[1], p.userFrame[2],
-                                  p.userFrame[3], p.userFrame[4], p.userFrame[5], refSysKind(p));
+    adoptUserFrame(*this, p);
+    return registerDynRefSys(*this, wobj, refSysKind(p));
 }
 
 bool PositionerData::initSetWobj_dyn0(int number)
