@@ -23,27 +23,4 @@ TEST(BitStatus, BitsOutsideTheMaskAreNeverSet)
     EXPECT_EQ(DataAccess::setValueBitStatus(5, -3, false), 5);
 }
 
-class Robot : public SimulatedCell
-{
-};
-
-TEST_F(Robot, ReportsTheSetAxisCountAndPose)
-{
-    EXPECT_EQ(DataAccess::getAxisCount(), 6);
-    sim::Robot::instance().setAxisCount(4);
-    sim::Robot::instance().setPose(1, 2, 3, 4, 5, 6);
-    EXPECT_EQ(DataAccess::getAxisCount(), 4);
-    const PositionInfo pose = DataAccess::getCartPosition();
-    for (int k = 0; k < 6; ++k)
-        EXPECT_EQ(pose.coord[k], k + 1.0);
-    static_assert(sizeof(PositionInfo) == 8 + 6 * sizeof(double), "leading field, then six doubles");
-}
-
-TEST_F(Robot, GivesTheSimulatedEditor)
-{
-    RplEditorDataInterface* editor = DataAccess::getInstance()->getRplDataInterface();
-    ASSERT_NE(editor, nullptr);
-    EXPECT_EQ(editor, &sim::ProgramEditor::instance());
-}
-
 }  // namespace

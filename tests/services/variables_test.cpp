@@ -110,17 +110,4 @@ TEST_F(Variables, WritesAreObservedWithTheirValue)
     EXPECT_DOUBLE_EQ(seen[1].second.toDouble(), 2.5);
 }
 
-TEST_F(Variables, ResetBringsBackAFreshController)
-{
-    rtmCustomRvarInt value("test.reset", 1);
-    value = 5;
-    value.setUsed(true);
-    sim::VariableStore::instance().reset();
-    EXPECT_EQ(int(value), 0);
-    EXPECT_FALSE(sim::VariableStore::instance().isUsed("test.reset"));
-    EXPECT_TRUE(sim::VariableStore::instance().usedLog().empty());
-    value = 6;
-    EXPECT_EQ(int(rtmCustomRvarInt("test.reset", 1)), 6);
-}
-
 }  // namespace
