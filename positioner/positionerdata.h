@@ -46,6 +46,8 @@ public:
     bool sendFileToCtrl(QString localPath, QString controllerPath);
     void rdeReadFileCode();
     bool positionerDataIsEqual(PositionerParm& a, PositionerParm& b);
+    // The user-frame program on the controller gets the user frames of positioners 1 to 5.
+    bool saveUserFrameDyn();
 
     // Single controller variables.
     int getPosId();
