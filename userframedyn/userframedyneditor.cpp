@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QTextStream>
 
+#include <array>
+#include <cstring>
+
 namespace {
 
 // Dynamic work objects 1 to 5 follow positioners 1 to 5; positioners 6 to 10
@@ -19,14 +22,55 @@ QString dateComment()
     return QStringLiteral("<!-- Date(ymd)/time(hms) %1 -->").arg(now);
 }
 
-// 0 when the destination is none of the dynamic work objects.
-int namedDynamicWorkObject(const QString& line)
+// Most lines hold no marker at all, and every line is searched for each of
+// them: the marker's first character is found with the library's vector
+// search, and only there is the rest compared.
+bool contains(QStringView line, QLatin1String marker)
 {
+    const QChar first = QLatin1Char(marker.front());
+    const QLatin1String rest = marker.mid(1);
+    for (qsizetype at = line.indexOf(first); at >= 0; at = line.indexOf(first, at + 1)) {
+        if (line.mid(at + 1).startsWith(rest))
+            return true;
+    }
+    return false;
+}
+
+const QLatin1String dateMarker("Date");
+const QLatin1String destinationMarker("<dest>wobj");
+const QLatin1String expressionMarker("<expr>GETTRKWOBJ");
+
+// 0 when the destination is none of the dynamic work objects.
+int namedDynamicWorkObject(QStringView line)
+{
+    static const QLatin1String names[dynamicWorkObjects] = {
+        QLatin1String("<dest>wobj1_dyn"), QLatin1String("<dest>wobj2_dyn"), QLatin1String("<dest>wobj3_dyn"),
+        QLatin1String("<dest>wobj4_dyn"), QLatin1String("<dest>wobj5_dyn")};
     for (int n = 1; n <= dynamicWorkObjects; ++n) {
-        if (line.contains(QStringLiteral("<dest>wobj%1_dyn").arg(n)))
+        if (contains(line, names[n - 1]))
             return n;
     }
     return 0;
+}
+
+// The numbers of a user frame, built anew only when its values changed: in a
+// long program every expression line would format the same six values again.
+// Compared bit by bit, so that NaNs too are recognised as unchanged.
+QString pointNumbers(PositionerData* data, int n)
+{
+    struct Formatted
+    {
+        double frame[6];
+        QString numbers;
+    };
+    static std::array<Formatted, dynamicWorkObjects> formatted{};
+    Formatted& last = formatted[n - 1];
+    double* const frame = data->parms[n - 1].userFrame;
+    if (last.numbers.isNull() || std::memcmp(last.frame, frame, sizeof last.frame) != 0) {
+        std::memcpy(last.frame, frame, sizeof last.frame);
+        last.numbers = data->posDoubleToQstr(frame, 6);
+    }
+    return last.numbers;
 }
 
 QString withPointNumbers(QString line, const QString& numbers)
@@ -93,22 +137,21 @@ bool UserFrameDynEditor::rewriteProgram()
 QString UserFrameDynEditor::transformLine(QString line)
 {
     // Any line that mentions the date is the date comment.
-    if (line.contains(QStringLiteral("Date")))
+    if (contains(line, dateMarker))
         return dateComment();
 
     // A destination that is no dynamic work object (wobj0, wobj6_dyn) leaves
     // the current one in force.
-    if (line.contains(QStringLiteral("<dest>wobj"))) {
+    if (contains(line, destinationMarker)) {
         if (const int n = namedDynamicWorkObject(line))
             dynWobjNo = n;
         return line;
     }
 
     // dynWobjNo is public: only its valid values may index parms.
-    if (line.contains(QStringLiteral("<expr>GETTRKWOBJ")) && dynWobjNo >= 1 &&
+    if (contains(line, expressionMarker) && dynWobjNo >= 1 &&
         dynWobjNo <= dynamicWorkObjects) {
-        PositionerData* data = PositionerData::getInstance();
-        const QString numbers = data->posDoubleToQstr(data->parms[dynWobjNo - 1].userFrame, 6);
+        const QString numbers = pointNumbers(PositionerData::getInstance(), dynWobjNo);
         return withPointNumbers(line, numbers);
     }
     return line;

@@ -78,6 +78,10 @@ TEST_F(TransformLine, TheExpressionGetsTheUserFrameOfItsPositioner)
     transform("<dest>wobj2_dyn</dest>");
     EXPECT_EQ(transform(expression),
               "    <expr>GETTRKWOBJ(POINTC(100.0000,0.0000,50.0000,0.0000,0.0000,90.0000),true,2)</expr>");
+    // A frame changed since the last line is taken as it now is.
+    d->parms[1].userFrame[0] = 7;
+    EXPECT_EQ(transform(expression),
+              "    <expr>GETTRKWOBJ(POINTC(7.0000,0.0000,50.0000,0.0000,0.0000,90.0000),true,2)</expr>");
     transform("<dest>wobj5_dyn</dest>");
     EXPECT_EQ(transform("<expr>GETTRKWOBJ(POINTC(9),true)"),
               "<expr>GETTRKWOBJ(POINTC(50.0000,51.0000,52.0000,53.0000,54.0000,55.0000),true)");
