@@ -6,21 +6,33 @@
 #include <QFile>
 #include <QFileInfo>
 
+// The resources live in a static library: nothing would pull them in otherwise.
+// Qt's macro declares its function in the enclosing namespace, so this stands
+// outside every namespace.
+static void initSamples()
+{
+    Q_INIT_RESOURCE(samples);
+}
+
 namespace SampleFiles {
 
 QByteArray read(const QString& sampleName)
 {
-    QFile file(QStringLiteral(POSITIONER_SAMPLES_DIR "/") + sampleName);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    initSamples();
+    QFile source(QStringLiteral(":/samples/") + sampleName);
+    return source.open(QIODevice::ReadOnly) ? source.readAll() : QByteArray();
 }
 
 bool installOnController(const QString& sampleName, const QString& controllerPath)
 {
     const QByteArray bytes = read(sampleName);
+    if (bytes.isEmpty())
+        return false;
     const QString target = sim::Files::instance().controllerFile(controllerPath);
     QDir().mkpath(QFileInfo(target).absolutePath());
-    QFile file(target);
-    return !bytes.isEmpty() && file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    QFile out(target);
+    return out.open(QIODevice::WriteOnly | QIODevice::Truncate) && out.write(bytes) == bytes.size() &&
+           out.flush();
 }
 
 }  // namespace SampleFiles

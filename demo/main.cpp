@@ -212,6 +212,23 @@ void useDynamicWorkObject(PositionerData* positioner)
           << editor.activeRefSys() << ", ipos.currentposindex " << int(ipos_currentposindex) << ")\n";
 }
 
+// The controller's user-frame program takes the user frames of positioners 1 to 5.
+void updateUserFrameProgram(PositionerData* positioner)
+{
+    const QString program = sim::Files::instance().controllerFile("/xpl/userframedyn.xpl");
+    if (!QFileInfo::exists(program))
+        SampleFiles::installOnController("userframedyn.xpl", "/xpl/userframedyn.xpl");
+    const bool saved = positioner->saveUserFrameDyn();
+    out() << "\nUser-frame program rewritten and sent: " << (saved ? "yes" : "NO") << "\n";
+    QFile file(program);
+    file.open(QIODevice::ReadOnly);
+    while (!file.atEnd()) {
+        const QByteArray line = file.readLine().trimmed();
+        if (line.contains("Date") || line.contains("wobj1_dyn") || line.contains(",true,1)"))
+            out() << "  controller userframedyn.xpl: " << line << "\n";
+    }
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -244,6 +261,7 @@ int main(int argc, char** argv)
 
     sendCalibration(positioner, calibrationReader);
     useDynamicWorkObject(positioner);
+    updateUserFrameProgram(positioner);
 
     out() << "\n";
     printVariableSet();

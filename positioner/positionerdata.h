@@ -47,6 +47,10 @@ public:
     void rdeReadFileCode();
     bool positionerDataIsEqual(PositionerParm& a, PositionerParm& b);
 
+    // The user-frame program on the controller gets the user frames of
+    // positioners 1 to 5; false when it could not be fetched, rewritten or sent.
+    bool saveUserFrameDyn();
+
     // wobj_dyn0, the work object that follows a positioner (index 0 to 9,
     // number 1 to 10), in the editor, in GLOBAL.var and in the program.
     bool setDynRefSys(int index);

@@ -1,0 +1,1 @@
+<expr>GETTRKWOBJ(POINTC(1,2,3),true)
