@@ -56,3 +56,16 @@ protected:
         return done();
     }
 };
+
+// The same, with the library's instance made.
+class PositionerCell : public SimulatedCell
+{
+protected:
+    void SetUp() override
+    {
+        SimulatedCell::SetUp();
+        d = PositionerData::getInstance();
+    }
+
+    PositionerData* d = nullptr;
+};

@@ -20,10 +20,9 @@ struct Write
     QVariant value;
 };
 
-class DynRefSys : public SimulatedCell
+class DynRefSys : public PositionerCell
 {
 protected:
-    PositionerData* d = nullptr;
     sim::ProgramEditor& editor = sim::ProgramEditor::instance();
     std::unique_ptr<ControllerSimulator> controller;
     std::vector<Write> writes;
@@ -31,8 +30,7 @@ protected:
 
     void SetUp() override
     {
-        SimulatedCell::SetUp();
-        d = PositionerData::getInstance();
+        PositionerCell::SetUp();
         editor.openPositionerProgram();
         ASSERT_TRUE(SampleFiles::installOnController("GLOBAL.var", "/xpl/GLOBAL.var"));
         controller = std::make_unique<ControllerSimulator>();

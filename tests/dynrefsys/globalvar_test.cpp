@@ -8,16 +8,14 @@
 
 namespace {
 
-class GlobalVar : public SimulatedCell
+class GlobalVar : public PositionerCell
 {
 protected:
-    PositionerData* d = nullptr;
     QString path;
 
     void SetUp() override
     {
-        SimulatedCell::SetUp();
-        d = PositionerData::getInstance();
+        PositionerCell::SetUp();
         path = positionerDir() + "/GLOBAL.var";
     }
 

@@ -9,16 +9,14 @@ using ::testing::ElementsAreArray;
 
 namespace {
 
-class WorkObjects : public SimulatedCell
+class WorkObjects : public PositionerCell
 {
 protected:
-    PositionerData* d = nullptr;
     sim::ProgramEditor& editor = sim::ProgramEditor::instance();
 
     void SetUp() override
     {
-        SimulatedCell::SetUp();
-        d = PositionerData::getInstance();
+        PositionerCell::SetUp();
         editor.openPositionerProgram();
         editor.clearCalls();
         ipos_currentposindex = 42;

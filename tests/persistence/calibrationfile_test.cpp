@@ -8,16 +8,14 @@
 
 namespace {
 
-class CalibrationFile : public SimulatedCell
+class CalibrationFile : public PositionerCell
 {
 protected:
-    PositionerData* d = nullptr;
     QString path;
 
     void SetUp() override
     {
-        SimulatedCell::SetUp();
-        d = PositionerData::getInstance();
+        PositionerCell::SetUp();
         path = positionerDir() + "/positionercalibframepar.xml";
     }
 

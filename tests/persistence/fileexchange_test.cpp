@@ -7,15 +7,8 @@
 
 namespace {
 
-class FileExchange : public SimulatedCell
+class FileExchange : public PositionerCell
 {
-protected:
-    PositionerData* d = nullptr;
-    void SetUp() override
-    {
-        SimulatedCell::SetUp();
-        d = PositionerData::getInstance();
-    }
 };
 
 TEST_F(FileExchange, TransfersReportTheServicesResult)

@@ -5,17 +5,15 @@
 
 namespace {
 
-class SaveFaults : public SimulatedCell
+class SaveFaults : public PositionerCell
 {
 protected:
-    PositionerData* d = nullptr;
     QString path;
     QByteArray previous;
 
     void SetUp() override
     {
-        SimulatedCell::SetUp();
-        d = PositionerData::getInstance();
+        PositionerCell::SetUp();
         path = positionerDir() + "/positionercalibframepar.xml";
         d->parms[0].axes1Type = 2;
         ASSERT_TRUE(d->writePositionerFile(path));

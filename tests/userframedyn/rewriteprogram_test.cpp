@@ -14,17 +14,15 @@
 
 namespace {
 
-class RewriteProgram : public SimulatedCell
+class RewriteProgram : public PositionerCell
 {
 protected:
-    PositionerData* d = nullptr;
     QString local;
     QString temporary;
 
     void SetUp() override
     {
-        SimulatedCell::SetUp();
-        d = PositionerData::getInstance();
+        PositionerCell::SetUp();
         local = positionerDir() + "/userframedyn.xpl";
         temporary = positionerDir() + "/userframedyn1.xpl";
         const double frame[6] = {100, 0, 50, 0, 0, 90};

@@ -8,16 +8,14 @@
 
 namespace {
 
-class TransformLine : public SimulatedCell
+class TransformLine : public PositionerCell
 {
 protected:
-    PositionerData* d = nullptr;
     UserFrameDynEditor* editor = nullptr;
 
     void SetUp() override
     {
-        SimulatedCell::SetUp();
-        d = PositionerData::getInstance();
+        PositionerCell::SetUp();
         editor = d->userFrameDynEditor;
         // Every positioner a frame of its own, so that a wrong record shows.
         for (int i = 0; i < 10; ++i) {
