@@ -147,15 +147,6 @@ TEST_F(Lifecycle, AFailedFetchLeavesAnEarlierLocalCopyAlone)
     EXPECT_EQ(readFile(localCalibFile()), "earlier copy");
 }
 
-TEST_F(Lifecycle, SelectorsStoreTheirArgument)
-{
-    PositionerData* d = PositionerData::getInstance();
-    d->setPositionerID(12);
-    d->setPositionerAxisID(5);
-    EXPECT_EQ(d->getPositionerID(), 12);
-    EXPECT_EQ(d->getPositionerAxisID(), 5);
-}
-
 TEST_F(Lifecycle, MaxAuxjNumStaysWithinTheSixExternalAxes)
 {
     PositionerData* d = PositionerData::getInstance();

@@ -164,26 +164,6 @@ TEST_F(VariableSet, ThePairCanBeDroppedWhileTheSetIsRegistered)
     EXPECT_TRUE(sim::VariableStore::instance().isUsed("ipos.currentposindex"));
 }
 
-TEST_F(VariableSet, AccessorsReadAndWriteTheirVariable)
-{
-    positioner->setPosId(4);
-    EXPECT_EQ(int(rtmCustomRvarInt("ipos.posindex", 1)), 4);
-    rtmCustomRvarInt("ipos.posindex", 1) = 7;
-    EXPECT_EQ(positioner->getPosId(), 7);
-    EXPECT_FALSE(bool(rtmCustomRvarBool("ipos.bswitchpos", 1)));
-
-    positioner->setPositionEnabled(true);
-    EXPECT_TRUE(positioner->getPositionEnabled());
-    EXPECT_TRUE(bool(rtmCustomRvarBool("ipos.enable", 1)));
-
-    ipos_currentposindex = 3;
-    EXPECT_EQ(positioner->getCurrentActivedPos(), 3);
-    rtmCustomRvarBool("ipos.enable_slave_robot", 1) = true;
-    EXPECT_TRUE(positioner->get_enable_slave_robot());
-    positioner->setEnableAxesNum(2);
-    EXPECT_EQ(int(rtmCustomRvarInt("ipos.enableaxesnum", 1)), 2);
-}
-
 TEST_F(VariableSet, VectorAccessorsStayWithinTheirVector)
 {
     rtmCustomRvarRealVect axespos("ipos.axespos", 2, 1);

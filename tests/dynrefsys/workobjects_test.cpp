@@ -121,18 +121,6 @@ TEST_F(WorkObjects, InitSetWobjDyn0IgnoresWhichPositioner)
     EXPECT_EQ(int(ipos_currentposindex), 42);
 }
 
-TEST_F(WorkObjects, TheTwoControllerVariablesReadBackWhatWasWritten)
-{
-    d->setCurrentWobj("wobj_dyn0");
-    EXPECT_EQ(d->getCurrentWobj(), "wobj_dyn0");
-    EXPECT_EQ(QString(rtmCustomRvarString("ipos.currentwobj", 1)), "wobj_dyn0");
-    rtmCustomRvarString("ipos.currentwobj", 1) = "wobj0";
-    EXPECT_EQ(d->getCurrentWobj(), "wobj0");
-    d->setTpuActivedyn0(true);
-    EXPECT_TRUE(d->getTpuActivedyn0());
-    EXPECT_TRUE(bool(rtmCustomRvarBool("ipos.tpu_active_wobj_dyn0", 1)));
-}
-
 }  // namespace
 
 namespace {

@@ -11,21 +11,6 @@ class FileExchange : public PositionerCell
 {
 };
 
-TEST_F(FileExchange, TransfersReportTheServicesResult)
-{
-    const QString local = positionerDir() + "/GLOBAL.var";
-    EXPECT_FALSE(d->getFileFromCtrl("/xpl/GLOBAL.var", local));
-    writeFile(sim::Files::instance().controllerFile("/xpl/GLOBAL.var"), "<Xpl-source/>");
-    EXPECT_TRUE(d->getFileFromCtrl("/xpl/GLOBAL.var", local));
-    EXPECT_EQ(readFile(local), "<Xpl-source/>");
-
-    writeFile(local, "edited");
-    EXPECT_TRUE(d->sendFileToCtrl(local, "/xpl/GLOBAL.var"));
-    EXPECT_EQ(readFile(sim::Files::instance().controllerFile("/xpl/GLOBAL.var")), "edited");
-    sim::Files::instance().failNextSends(1);
-    EXPECT_FALSE(d->sendFileToCtrl(local, "/xpl/GLOBAL.var"));
-}
-
 TEST_F(FileExchange, TheReadRequestIsRaisedEveryTime)
 {
     int raised = 0;
