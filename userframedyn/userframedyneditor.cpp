@@ -83,8 +83,11 @@ QString withPointNumbers(QString line, const QString& numbers)
     const int q = line.indexOf(QStringLiteral("),true"));
     if (q <= first)
         return line;
-    const QString old = line.mid(first, q - first);
-    return line.replace(old, numbers);
+    const QStringView old = QStringView(line).mid(first, q - first);
+    // Saved again with the same frame, the line already holds its numbers.
+    if (old == numbers)
+        return line;
+    return line.replace(old.toString(), numbers);
 }
 
 // Everything written must have reached the file; a partial program would
