@@ -39,17 +39,32 @@ const QLatin1String dateMarker("Date");
 const QLatin1String destinationMarker("<dest>wobj");
 const QLatin1String expressionMarker("<expr>GETTRKWOBJ");
 
-// 0 when the destination is none of the dynamic work objects.
-int namedDynamicWorkObject(QStringView line)
+// The tags of a line that the rules look at, found in one pass over its "<".
+struct Tags
 {
-    static const QLatin1String names[dynamicWorkObjects] = {
-        QLatin1String("<dest>wobj1_dyn"), QLatin1String("<dest>wobj2_dyn"), QLatin1String("<dest>wobj3_dyn"),
-        QLatin1String("<dest>wobj4_dyn"), QLatin1String("<dest>wobj5_dyn")};
-    for (int n = 1; n <= dynamicWorkObjects; ++n) {
-        if (contains(line, names[n - 1]))
-            return n;
+    bool destination = false;
+    // The lowest n of the "<dest>wobj<n>_dyn" in the line, 1 to 5; 0 for none.
+    int dynamicWorkObject = 0;
+    bool expression = false;
+};
+
+Tags tagsOf(QStringView line)
+{
+    Tags tags;
+    for (qsizetype at = line.indexOf(QLatin1Char('<')); at >= 0; at = line.indexOf(QLatin1Char('<'), at + 1)) {
+        const QStringView rest = line.mid(at);
+        if (rest.startsWith(destinationMarker)) {
+            tags.destination = true;
+            const QStringView name = rest.mid(destinationMarker.size());
+            const int n = name.isEmpty() ? 0 : name.front().digitValue();
+            if (n >= 1 && n <= dynamicWorkObjects && name.mid(1).startsWith(QLatin1String("_dyn")) &&
+                (tags.dynamicWorkObject == 0 || n < tags.dynamicWorkObject))
+                tags.dynamicWorkObject = n;
+        } else if (rest.startsWith(expressionMarker)) {
+            tags.expression = true;
+        }
     }
-    return 0;
+    return tags;
 }
 
 // The numbers of a user frame, built anew only when its values changed: in a
@@ -144,15 +159,15 @@ QString UserFrameDynEditor::transformLine(QString line)
 
     // A destination that is no dynamic work object (wobj0, wobj6_dyn) leaves
     // the current one in force.
-    if (contains(line, destinationMarker)) {
-        if (const int n = namedDynamicWorkObject(line))
-            dynWobjNo = n;
+    const Tags tags = tagsOf(line);
+    if (tags.destination) {
+        if (tags.dynamicWorkObject != 0)
+            dynWobjNo = tags.dynamicWorkObject;
         return line;
     }
 
     // dynWobjNo is public: only its valid values may index parms.
-    if (contains(line, expressionMarker) && dynWobjNo >= 1 &&
-        dynWobjNo <= dynamicWorkObjects) {
+    if (tags.expression && dynWobjNo >= 1 && dynWobjNo <= dynamicWorkObjects) {
         const QString numbers = pointNumbers(PositionerData::getInstance(), dynWobjNo);
         return withPointNumbers(line, numbers);
     }

@@ -64,6 +64,8 @@ TEST_F(TransformLine, DestinationLinesChooseTheDynamicWorkObject)
     // Numbers are tried from 1 up, wherever they stand in the line.
     transform("<dest>wobj5_dyn</dest><dest>wobj3_dyn</dest>");
     EXPECT_EQ(editor->dynWobjNo, 3);
+    transform("<dest>wobj0</dest> <dest>wobj4_dyn</dest>");
+    EXPECT_EQ(editor->dynWobjNo, 4);
     // A destination line is never an expression line.
     const char* both = "<dest>wobj1_dyn</dest><expr>GETTRKWOBJ(POINTC(0,0),true)</expr>";
     EXPECT_EQ(transform(both), both);
