@@ -96,55 +96,11 @@ TEST_F(Lifecycle, DestroyThenGetInstanceStartsAfresh)
     EXPECT_EQ(fetches(), 2);
 }
 
-TEST_F(Lifecycle, ConstructionRegistersNothing)
-{
-    PositionerData::getInstance();
-    PositionerData::destroy();
-    EXPECT_TRUE(sim::VariableStore::instance().usedLog().empty());
-}
-
 TEST_F(Lifecycle, CreatesTheMissingPositionerDirectoryWithItsParents)
 {
     ASSERT_FALSE(QFileInfo::exists(sim::Files::instance().pendantRoot()));
     PositionerData::getInstance();
     EXPECT_TRUE(QFileInfo(positionerDir()).isDir());
-}
-
-TEST_F(Lifecycle, KeepsAnExistingPositionerDirectory)
-{
-    writeFile(positionerDir() + "/userframedyn.xpl", "kept");
-    PositionerData::getInstance();
-    EXPECT_EQ(readFile(positionerDir() + "/userframedyn.xpl"), "kept");
-}
-
-TEST_F(Lifecycle, FetchesTheControllersCalibrationFile)
-{
-    writeFile(controllerCalibFile(), "<FramePar/>\n");
-    PositionerData::getInstance();
-    ASSERT_EQ(sim::Files::instance().transfers().size(), 1u);
-    const sim::Transfer& fetch = sim::Files::instance().transfers()[0];
-    EXPECT_EQ(fetch.direction, sim::Transfer::Fetch);
-    EXPECT_EQ(fetch.from, controllerCalibFile());
-    EXPECT_EQ(fetch.to, localCalibFile());
-    EXPECT_TRUE(fetch.ok);
-    EXPECT_EQ(readFile(localCalibFile()), "<FramePar/>\n");
-}
-
-TEST_F(Lifecycle, WithoutAControllerFileTheRecordsKeepTheirDefaults)
-{
-    PositionerData* d = PositionerData::getInstance();
-    EXPECT_FALSE(sim::Files::instance().transfers().at(0).ok);
-    EXPECT_FALSE(QFileInfo::exists(localCalibFile()));
-    expectDefaults(*d);
-}
-
-TEST_F(Lifecycle, AFailedFetchLeavesAnEarlierLocalCopyAlone)
-{
-    writeFile(localCalibFile(), "earlier copy");
-    writeFile(controllerCalibFile(), "controller copy");
-    sim::Files::instance().failNextFetches(1);
-    expectDefaults(*PositionerData::getInstance());
-    EXPECT_EQ(readFile(localCalibFile()), "earlier copy");
 }
 
 TEST_F(Lifecycle, MaxAuxjNumStaysWithinTheSixExternalAxes)
@@ -197,16 +153,6 @@ TEST_F(Lifecycle, TheInstanceOutlivesTheOutermostOfNestedWaits)
     });
     d->delay_MSec(80);
     EXPECT_FALSE(deletedAfterInner);
-    EXPECT_TRUE(deleted);
-}
-
-TEST_F(Lifecycle, DestroyOutsideAWaitDeletesAtOnce)
-{
-    PositionerData* d = PositionerData::getInstance();
-    d->delay_MSec(1);
-    bool deleted = false;
-    QObject::connect(d, &QObject::destroyed, [&] { deleted = true; });
-    PositionerData::destroy();
     EXPECT_TRUE(deleted);
 }
 

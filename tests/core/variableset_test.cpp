@@ -150,20 +150,6 @@ TEST_F(VariableSet, TheCurrentPositionerPairStaysWhileItIsKept)
     EXPECT_TRUE(positioner->usedCurrentPosID);
 }
 
-TEST_F(VariableSet, ThePairCanBeDroppedWhileTheSetIsRegistered)
-{
-    positioner->setUsedVars_positioner(true);
-    EXPECT_TRUE(positioner->setUsedVars_currentposID(false));
-    EXPECT_FALSE(sim::VariableStore::instance().isUsed("ipos.bswitchpos"));
-    EXPECT_FALSE(sim::VariableStore::instance().isUsed("ipos.currentposindex"));
-    EXPECT_TRUE(sim::VariableStore::instance().isUsed("ipos.enable"));
-    EXPECT_FALSE(positioner->usedCurrentPosID);
-
-    positioner->setUsedVars_positioner(true);
-    EXPECT_TRUE(sim::VariableStore::instance().isUsed("ipos.bswitchpos"));
-    EXPECT_TRUE(sim::VariableStore::instance().isUsed("ipos.currentposindex"));
-}
-
 TEST_F(VariableSet, VectorAccessorsStayWithinTheirVector)
 {
     rtmCustomRvarRealVect axespos("ipos.axespos", 2, 1);

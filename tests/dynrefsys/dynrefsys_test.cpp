@@ -163,14 +163,6 @@ TEST_F(DynRefSys, AFailedFetchShowsOneBoxAndStillRegisters)
     EXPECT_EQ(controllerGlobalVar(), SampleFiles::read("GLOBAL.var"));
 }
 
-TEST_F(DynRefSys, AFileThatCannotBeRewrittenIsStillSentBack)
-{
-    writeFile(sim::Files::instance().controllerFile("/xpl/GLOBAL.var"), "not xml");
-    EXPECT_TRUE(d->setDynRefSys(0));
-    EXPECT_THAT(boxTexts(), ElementsAre("Failed to write GLOBAL.var."));
-    EXPECT_EQ(sim::Files::instance().transfers().back().direction, sim::Transfer::Send);
-}
-
 TEST_F(DynRefSys, FailedRewriteAndSendShowTwoBoxesInOrder)
 {
     writeFile(sim::Files::instance().controllerFile("/xpl/GLOBAL.var"), "not xml");
@@ -188,21 +180,6 @@ TEST_F(DynRefSys, AControllerThatNeverAcknowledgesDelaysButDoesNotStop)
     EXPECT_GE(timer.elapsed(), 100 * 16);
     EXPECT_TRUE(bool(rtmCustomRvarBool("ipos.bswitchpos", 1)));
     EXPECT_EQ(int(ipos_currentposindex), 2);
-}
-
-TEST_F(DynRefSys, AnAcknowledgementBeforeTheFirstLookIsNotWaitedFor)
-{
-    controller.reset();
-    // A controller that clears the flag the moment it is raised.
-    const int clearing = sim::VariableStore::instance().observe([](const QString& name, const QVariant& value) {
-        if (name == "ipos.bswitchpos" && value.toBool())
-            rtmCustomRvarBool("ipos.bswitchpos", 1) = false;
-    });
-    QElapsedTimer timer;
-    timer.start();
-    EXPECT_TRUE(d->setDynRefSys(1));
-    sim::VariableStore::instance().unobserve(clearing);
-    EXPECT_LT(timer.elapsed(), 16);
 }
 
 TEST_F(DynRefSys, HostHandlersDuringTheWaitAreSafe)
@@ -273,16 +250,6 @@ TEST_F(DynRefSys, WriteModeAlreadyOnStaysOn)
             EXPECT_TRUE(call.args[0].toBool());
         }
     }
-}
-
-TEST_F(DynRefSys, WithoutWobjDyn0ThePointsAreStillSaved)
-{
-    editor.reset();
-    for (int number = 1; number <= 10; ++number)
-        editor.declare(QStringLiteral("oframe_p%1").arg(number));
-    EXPECT_TRUE(d->saveDynRefSys(9));
-    EXPECT_EQ(editor.value("oframe_p10").toHash()["z"].toDouble(), 102.0);
-    EXPECT_EQ(editor.savedPrograms().size(), 1);
 }
 
 }  // namespace

@@ -115,28 +115,6 @@ TEST_F(GlobalVar, RewritesEveryWobjDyn0AndKeepsTheRestByteForByte)
     EXPECT_EQ(got.count("<!--"), 1);
 }
 
-TEST_F(GlobalVar, TheInitialValueIsJsonOnceTheXmlIsRead)
-{
-    d->dynUframe[2] = 7.5;
-    d->dynMovable = true;
-    d->dynBaseName = "table";
-    const QByteArray file = rewrite(realisticFile);
-    const QStringList values = initValues(file, "wobj_dyn0");
-    ASSERT_EQ(values.size(), 3);
-    EXPECT_EQ(values[1], "");
-    QJsonParseError error{};
-    const QJsonObject json = QJsonDocument::fromJson(values[0].toUtf8(), &error).object();
-    ASSERT_EQ(error.error, QJsonParseError::NoError) << qPrintable(values[0]);
-    EXPECT_EQ(json.keys(), (QStringList{"basename", "movable", "oframe", "onrobot", "uframe"}));
-    EXPECT_EQ(json["uframe"].toObject()["z"].toDouble(), 7.5);
-    EXPECT_TRUE(json["movable"].toBool());
-    EXPECT_FALSE(json["onrobot"].toBool());
-    EXPECT_EQ(json["basename"].toString(), "table");
-    EXPECT_EQ(values[2], values[0]);
-    EXPECT_EQ(initValues(file, "limits"), QStringList{"0 < a && b > 1"});
-    EXPECT_EQ(initValues(file, "pad"), QStringList{"   "});
-}
-
 TEST_F(GlobalVar, NumbersHaveSixSignificantDigits)
 {
     const double values[] = {0, 12.5, 123.4567, -90, 1.2345678e6, 0.00001};
@@ -169,15 +147,6 @@ TEST_F(GlobalVar, BaseNamesCannotBreakTheJsonOrTheXml)
     }
     d->dynBaseName.clear();
     EXPECT_TRUE(rewrite(realisticFile).contains("&quot;basename&quot;:&quot;&quot;}"));
-}
-
-TEST_F(GlobalVar, AFileWithoutTheDeclarationIsStillSaved)
-{
-    const QByteArray got = rewrite("<?xml version=\"1.0\"?>\n<!-- old -->\n<Xpl-source>\n  <Other>text</Other>\n</Xpl-source>\n");
-    EXPECT_TRUE(got.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Xpl-source>\n<Other>text</Other>\n"
-                               "</Xpl-source>\n<!-- Date(ymd)/time(hms) "))
-        << got.constData();
-    EXPECT_FALSE(got.contains("old"));
 }
 
 TEST_F(GlobalVar, WhatCannotBeLoadedIsLeftAlone)

@@ -34,29 +34,6 @@ TEST_F(WorkObjects, Wobj0TakesAnyIndex)
     EXPECT_EQ(int(ipos_currentposindex), std::numeric_limits<int>::min());
 }
 
-TEST_F(WorkObjects, WobjDyn0TakesTheTenPositionersOnly)
-{
-    EXPECT_FALSE(d->setWobj_dyn0(10));
-    EXPECT_FALSE(d->setWobj_dyn0(-1));
-    EXPECT_TRUE(editor.calls().empty());
-    EXPECT_EQ(int(ipos_currentposindex), 42);
-    EXPECT_TRUE(d->setWobj_dyn0(9));
-    EXPECT_EQ(editor.activeRefSys(), id("wobj_dyn0"));
-    EXPECT_EQ(int(ipos_currentposindex), 10);
-}
-
-TEST_F(WorkObjects, ARefusalLeavesTheActivePositioner)
-{
-    editor.setAcceptRefSys(false);
-    EXPECT_FALSE(d->setWobj0(1));
-    EXPECT_FALSE(d->setWobj_dyn0(1));
-    EXPECT_EQ(int(ipos_currentposindex), 42);
-    editor.reset();
-    EXPECT_FALSE(d->setWobj0(1));
-    EXPECT_FALSE(d->initSetWobj_dyn0(1));
-    EXPECT_EQ(int(ipos_currentposindex), 42);
-}
-
 TEST_F(WorkObjects, InitActiveDyn0RegistersWithoutTheController)
 {
     const double frame[] = {100, 0, 50, 0, 0, 90};
@@ -106,19 +83,6 @@ TEST_F(WorkObjects, TheKindFollowsTheAxisTypes)
         ASSERT_TRUE(d->initActiveDyn0(1));
         EXPECT_EQ(editor.dynRefSystems().back().kind, c.kind) << c.axes1Type << "," << c.axes2Type;
     }
-}
-
-TEST_F(WorkObjects, InitSetWobjDyn0IgnoresWhichPositioner)
-{
-    EXPECT_FALSE(d->initSetWobj_dyn0(0));
-    EXPECT_FALSE(d->initSetWobj_dyn0(11));
-    EXPECT_TRUE(editor.calls().empty());
-    EXPECT_TRUE(d->initSetWobj_dyn0(3));
-    const auto afterThree = editor.activeRefSys();
-    EXPECT_TRUE(d->initSetWobj_dyn0(7));
-    EXPECT_EQ(editor.activeRefSys(), afterThree);
-    EXPECT_EQ(afterThree, id("wobj_dyn0"));
-    EXPECT_EQ(int(ipos_currentposindex), 42);
 }
 
 }  // namespace

@@ -159,19 +159,6 @@ TEST_F(CalibrationFile, RecordsWithFourDecimalsSurviveARoundTrip)
     expectSavedEqualsParms();
 }
 
-TEST_F(CalibrationFile, AnAxisNotInUseLosesItsIndex)
-{
-    d->parms[0].axes1Type = 2;
-    d->parms[0].axes2Type = 0;
-    d->parms[0].axes2Index = 5;
-    ASSERT_TRUE(d->writePositionerFile(path));
-    ASSERT_TRUE(d->readPositionerFile(path));
-    EXPECT_EQ(d->parms[0].axes1Index, 0);
-    EXPECT_EQ(d->parms[0].axes1Type, 2);
-    EXPECT_EQ(d->parms[0].axes2Index, 0);
-    EXPECT_EQ(d->parms[0].axes2Type, 0);
-}
-
 TEST_F(CalibrationFile, MissingAndOddValuesReadAsTheirDefaults)
 {
     setFrame(d->parms[0].axes1Frame, {9, 9, 9, 9, 9, 9});
@@ -221,17 +208,6 @@ TEST_F(CalibrationFile, EntriesAreTakenByPositionWhateverTheirName)
     expectSavedEqualsParms();
 }
 
-TEST_F(CalibrationFile, EntriesAfterTheTenthAreIgnored)
-{
-    QByteArray xml = "<FramePar>";
-    for (int i = 0; i < 12; ++i)
-        xml += "<Positioner><Axes1Type>" + QByteArray::number(i) + "</Axes1Type></Positioner>";
-    xml += "</FramePar>";
-    ASSERT_TRUE(readText(xml));
-    for (int i = 0; i < 10; ++i)
-        EXPECT_EQ(d->parms[i].axes1Type, i + 1);
-}
-
 TEST_F(CalibrationFile, AnotherRootLeavesTheRecordsButTakesTheBaseline)
 {
     d->parms[3].axes2Type = 4;
@@ -274,48 +250,6 @@ TEST_F(CalibrationFile, ExtremeIntegersDoNotOverflow)
     const QByteArray text = readFile(path);
     EXPECT_TRUE(text.contains("<Axes1Index>2147483647</Axes1Index>"));
     EXPECT_TRUE(text.contains("<Axes2Type>-2147483649</Axes2Type>"));
-}
-
-TEST(FrameText, JoinsFourDecimals)
-{
-    PositionerData* d = PositionerData::getInstance();
-    double values[] = {1.23456, -2, 0.00004, -0.00006};
-    EXPECT_EQ(d->posDoubleToQstr(values, 2), "1.2346,-2.0000");
-    EXPECT_EQ(d->posDoubleToQstr(values + 2, 2), "0.0000,-0.0001");
-    EXPECT_EQ(d->posDoubleToQstr(values, 0), "");
-    EXPECT_EQ(d->posDoubleToQstr(values, -1), "");
-    PositionerData::destroy();
-}
-
-TEST(FrameText, SplitsIntoAsManyValuesAsItHas)
-{
-    PositionerData* d = PositionerData::getInstance();
-    double values[4] = {9, 9, 9, 9};
-    d->posQstrToDouble("", values, 4);
-    EXPECT_EQ(values[0], 0.0);
-    EXPECT_EQ(values[1], 9.0);
-    d->posQstrToDouble(" 1.5 ,2e3,-0", values, 2);
-    EXPECT_EQ(values[0], 1.5);
-    EXPECT_EQ(values[1], 2000.0);
-    EXPECT_EQ(values[2], 9.0);
-    d->posQstrToDouble("1,2,3,4,5", values, 0);
-    d->posQstrToDouble("1,2,3,4,5", values, -2);
-    EXPECT_EQ(values[0], 1.5);
-    PositionerData::destroy();
-}
-
-TEST(NodeText, FindsTheFirstChildOfThatName)
-{
-    PositionerData* d = PositionerData::getInstance();
-    pugi::xml_document doc;
-    ASSERT_TRUE(doc.load_string("<P><a>1</a><a>2</a><b/><B>3</B></P>"));
-    const pugi::xml_node p = doc.child("P");
-    EXPECT_STREQ(d->getNodeText(p, "a").as_string(), "1");
-    EXPECT_TRUE(d->getNodeText(p, "b").empty());
-    EXPECT_TRUE(d->getNodeText(p, "c").empty());
-    EXPECT_STREQ(d->getNodeText(p, "B").as_string(), "3");
-    EXPECT_TRUE(d->getNodeText(pugi::xml_node(), "a").empty());
-    PositionerData::destroy();
 }
 
 }  // namespace

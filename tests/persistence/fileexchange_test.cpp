@@ -11,18 +11,6 @@ class FileExchange : public PositionerCell
 {
 };
 
-TEST_F(FileExchange, TheReadRequestIsRaisedEveryTime)
-{
-    int raised = 0;
-    const int id = sim::VariableStore::instance().observe([&](const QString& name, const QVariant& value) {
-        raised += name == "ipos.breadcalibframe" && value.toBool();
-    });
-    d->rdeReadFileCode();
-    d->rdeReadFileCode();
-    sim::VariableStore::instance().unobserve(id);
-    EXPECT_EQ(raised, 2);
-}
-
 TEST_F(FileExchange, RecordsCompareExactly)
 {
     PositionerParm a;
@@ -42,22 +30,6 @@ TEST_F(FileExchange, RecordsCompareExactly)
 
     a.axes1Frame[2] = std::numeric_limits<double>::quiet_NaN();
     EXPECT_FALSE(d->positionerDataIsEqual(a, a));
-}
-
-TEST_F(FileExchange, ARecordChangedSinceTheLastReadIsFound)
-{
-    const QString path = positionerDir() + "/positionercalibframepar.xml";
-    d->parms[4].axes1Type = 1;
-    d->parms[4].axes1Frame[0] = 10.5;
-    d->parms[7].userFrame[2] = -3.25;
-    ASSERT_TRUE(d->writePositionerFile(path));
-    ASSERT_TRUE(d->readPositionerFile(path));
-    for (int i = 0; i < 10; ++i)
-        EXPECT_TRUE(d->positionerDataIsEqual(d->parms[i], d->savedParms[i])) << "record " << i;
-
-    d->parms[7].userFrame[2] = -3.2501;
-    EXPECT_FALSE(d->positionerDataIsEqual(d->parms[7], d->savedParms[7]));
-    EXPECT_TRUE(d->positionerDataIsEqual(d->parms[4], d->savedParms[4]));
 }
 
 TEST_F(FileExchange, ANaNReadFromTheFileNeverComparesEqual)
@@ -86,51 +58,9 @@ TEST_F(FileExchange, TheConstructorReadsTheControllersCalibration)
     EXPECT_TRUE(d->positionerDataIsEqual(d->parms[2], d->savedParms[2]));
 }
 
-TEST_F(FileExchange, AControllerFileThatIsNotXmlLeavesTheDefaults)
-{
-    writeFile(sim::Files::instance().controllerFile("/Application/positioner/positionercalibframepar.xml"),
-              "garbage");
-    PositionerData::destroy();
-    d = PositionerData::getInstance();
-    EXPECT_EQ(d->parms[0].axes2Index, 1);
-    EXPECT_EQ(d->savedParms[0].axes2Index, 1);
-}
-
 }  // namespace
 
-#include <calibrationreader.h>
-#include <controllersimulator.h>
 
-namespace {
-
-TEST_F(FileExchange, TheControllerReadsTheSentCalibrationOnRequest)
-{
-    ControllerSimulator controller;
-    controller.setLatency(20);
-    CalibrationReader reader(controller);
-    rtmCustomRvarBool request("ipos.breadcalibframe", 1);
-
-    d->parms[1].axes1Type = 2;
-    d->parms[1].axes1Index = 0;
-    d->parms[1].userFrame[3] = -90.0;
-    const QString local = positionerDir() + "/positionercalibframepar.xml";
-    ASSERT_TRUE(d->writePositionerFile(local));
-    ASSERT_TRUE(d->sendFileToCtrl(local, CalibrationReader::controllerPath()));
-    d->rdeReadFileCode();
-    EXPECT_EQ(reader.reads(), 0);  // the request returns without waiting
-    ASSERT_TRUE(processEventsUntil([&] { return !request; }));
-
-    ASSERT_EQ(reader.loaded().size(), 10u);
-    const ControllerCalibration& second = reader.loaded()[1];
-    EXPECT_EQ(second.id, 2);
-    EXPECT_EQ(second.enabledAxes, 1);
-    EXPECT_EQ(second.axis1Index, 7);
-    EXPECT_EQ(second.axis1Type, 1);
-    EXPECT_EQ(second.axis2Type, -1);
-    EXPECT_EQ(second.userFrame[3], -90.0);
-}
-
-}  // namespace
 
 namespace {
 

@@ -61,17 +61,4 @@ TEST_F(SaveFaults, AMissingDirectoryIsReported)
     expectPreviousFileIntact();
 }
 
-TEST_F(SaveFaults, AFileInTheWayOfItsDirectoryEntryIsReplacedWhole)
-{
-    // After a failure the next write goes through and holds the new values.
-    {
-        FileSizeLimit limit(512);
-        d->writePositionerFile(path);
-    }
-    ASSERT_TRUE(d->writePositionerFile(path));
-    ASSERT_TRUE(d->readPositionerFile(path));
-    EXPECT_EQ(d->parms[0].axes1Type, 3);
-    EXPECT_EQ(d->parms[5].userFrame[0], 123.4567);
-}
-
 }  // namespace

@@ -92,26 +92,6 @@ TEST_F(Calibration, ExactTouchesGiveTheCellsTrueFrames)
     expectNear(record.userFrame, cell.trueUserFrame(30, 180), 0.01, 0.01);
 }
 
-TEST_F(Calibration, AnAxisTaughtTurningBackwardsKeepsItsDirection)
-{
-    const double backwards[3] = {120, 60, 0};
-    teachAllPoints(backwards);
-    positioner->setPositionerAxisID(0);
-    ASSERT_EQ(positioner->calculatePositionerFrame(0), 1);
-    expectNear(positioner->parms[4].axes1Frame, cell.trueAxis1Frame(120, 0), 0.01, 0.01);
-}
-
-TEST_F(Calibration, TheSecondUserFrameMethodPutsTheOriginUnderPointNine)
-{
-    teachAllPoints();
-    positioner->setUserFrameCalibMethod(1);
-    ASSERT_EQ(positioner->calculateUserFrame(), 1);
-    // The marks lie at 0, on x at 120 and at (40, 90): the foot is at x = 40.
-    Eigen::Isometry3d expected = cellsim::toTransform(cell.trueUserFrame(30, 180));
-    expected.translate(Eigen::Vector3d(40, 0, 0));
-    expectNear(positioner->parms[4].userFrame, cellsim::toFrame(expected), 0.01, 0.01);
-}
-
 TEST_F(Calibration, NoisyTouchesStayWithinABoundOfTheTruth)
 {
     // Touches off by 0.05 mm (standard deviation per coordinate) on circles of
@@ -173,35 +153,6 @@ protected:
         return userStatus;
     }
 };
-
-TEST_F(ControllerRoutines, PointsThatFixNoFrameGiveStatusTwo)
-{
-    take(1, 0, 0);
-    take(2, 10, 0);
-    take(3, 20, 0);  // collinear
-    EXPECT_EQ(calculateAxis(1), PositionerRoutines::unsolvable);
-    take(7, 5, 5);
-    take(8, 5, 5);  // coincident
-    take(9, 0, 40);
-    EXPECT_EQ(calculateUserFrame(), PositionerRoutines::unsolvable);
-    // Axis 2 without its points.
-    take(3, 0, 10);
-    EXPECT_EQ(calculateAxis(1), 1);
-    EXPECT_EQ(calculateAxis(2), PositionerRoutines::unsolvable);
-}
-
-TEST_F(ControllerRoutines, TakingAndClearingShowInTheTeachStatus)
-{
-    take(1, 0, 0);
-    take(9, 1, 0);
-    EXPECT_EQ(int(teachStatus), 0x101);
-    rtmCustomRvarBool clearRequest("ipos.bclearpoint", 1);
-    pointIndex = 1;
-    clearRequest = true;
-    ASSERT_TRUE(processEventsUntil([&] { return !clearRequest; }));
-    EXPECT_EQ(int(teachStatus), 0x100);
-    EXPECT_FALSE(controller.positionerRoutines().point(1).taken);
-}
 
 TEST_F(ControllerRoutines, AFaultyControllerAnswersWithAnotherStatus)
 {

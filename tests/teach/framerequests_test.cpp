@@ -208,17 +208,4 @@ TEST_F(FrameRequests, ClearingAFrameTakesTheRecordFromItsArgument)
     }
 }
 
-TEST_F(FrameRequests, MethodAndSwitchGoStraightToTheController)
-{
-    rtmCustomRvarBool userType("ipos.calculate_user_type", 1);
-    for (int method : {1, 0, 2}) {
-        positioner->setUserFrameCalibMethod(method);
-        EXPECT_EQ(bool(userType), method == 1) << method;
-    }
-    rtmCustomRvarBool switchRequest("ipos.bswitchpos", 1);
-    positioner->switchPosId(7);
-    EXPECT_EQ(positioner->getPosId(), 7);
-    EXPECT_TRUE(bool(switchRequest));
-}
-
 }  // namespace

@@ -115,20 +115,6 @@ TEST_F(Teaching, OwnAndOtherAxesAtExactlyTwoPass)
     EXPECT_EQ(positioner->checkAuxjIdRun(5, 0), 2);
 }
 
-TEST_F(Teaching, TeachPointReportsTheAxisRunOfTheSelectedPositioner)
-{
-    positioner->setPositionerID(3);
-    positioner->parms[3].axes1Index = 1;
-    positioner->parms[3].axes2Index = 0;
-    ASSERT_EQ(teachAt(1, 0, 0, 0), 1);
-    EXPECT_EQ(teachAt(2, 100, 10, 1), -3);  // axis 1 is driven by external axis 1
-    EXPECT_EQ(teachAt(2, 100, 2.5, 10), -4);
-    EXPECT_EQ(teachAt(2, 100, 2, 10), 1);
-
-    ASSERT_EQ(teachAt(4, 0, 0, 0), 1);
-    EXPECT_EQ(teachAt(5, 100, 10, 0), 1);  // axis 2 by external axis 0
-}
-
 TEST_F(Teaching, AnAxisIndexOutsideTheRunCountsAsNotMoved)
 {
     for (int index : {2, -1}) {
@@ -258,19 +244,6 @@ TEST_F(Clearing, ZeroesTheCopyAndKeepsTheBit)
     EXPECT_EQ(int(teachStatusVar), 0);
 }
 
-TEST_F(Clearing, GoesOnWhenAPendingClearIsNotTaken)
-{
-    controller.setAnswering("ipos.bclearpoint", false);
-    clearRequest = true;
-    QElapsedTimer timer;
-    timer.start();
-    positioner->clearTeachedPoint(2);
-    EXPECT_GE(timer.elapsed(), 320);
-    EXPECT_LT(timer.elapsed(), 1000);
-    EXPECT_EQ(int(pointIndex), 2);
-    EXPECT_TRUE(bool(clearRequest));
-}
-
 TEST_F(Clearing, RequestsItsOwnPointWhateverHandlersTeachDuringTheWait)
 {
     controller.setLatency("ipos.bclearpoint", 60);
@@ -279,15 +252,6 @@ TEST_F(Clearing, RequestsItsOwnPointWhateverHandlersTeachDuringTheWait)
     positioner->clearTeachedPoint(2);
     EXPECT_EQ(int(pointIndex), 2);
     EXPECT_TRUE(bool(clearRequest));
-}
-
-TEST_F(Clearing, SurvivesTheHostDestroyingTheInstance)
-{
-    clearRequest = true;
-    controller.setLatency("ipos.bclearpoint", 100);
-    QTimer::singleShot(10, [] { PositionerData::destroy(); });
-    positioner->clearTeachedPoint(2);
-    EXPECT_NE(PositionerData::getInstance(), nullptr);
 }
 
 }  // namespace

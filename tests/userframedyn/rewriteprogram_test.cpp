@@ -47,41 +47,6 @@ protected:
 const QByteArray point2 = "POINTC(100.0000,0.0000,50.0000,0.0000,0.0000,90.0000),true";
 const QByteArray point1 = "POINTC(1.5000,0.0000,0.0000,0.0000,0.0000,0.0000),true";
 
-TEST_F(RewriteProgram, TheSampleProgramGetsTheUserFramesOfPositionersOneToFive)
-{
-    ASSERT_TRUE(SampleFiles::installOnController("userframedyn.xpl", "/xpl/userframedyn.xpl"));
-    const QByteArray sample = program();
-    for (int i = 0; i < 10; ++i)
-        d->parms[i].userFrame[2] = i + 0.25;
-
-    const QDateTime before = QDateTime::currentDateTime();
-    ASSERT_TRUE(d->saveUserFrameDyn());
-    const QList<QByteArray> in = sample.split('\n');
-    const QList<QByteArray> out = program().split('\n');
-    ASSERT_EQ(out.size(), in.size());
-    expectDateComment(QString::fromUtf8(out[1]), before, QDateTime::currentDateTime());
-
-    int rewritten = 0;
-    for (int i = 0; i < in.size(); ++i) {
-        if (i == 1)
-            continue;
-        if (!in[i].contains("GETTRKWOBJ")) {
-            EXPECT_EQ(out[i], in[i]) << "line " << i + 1;
-            continue;
-        }
-        const int n = ++rewritten;
-        const QByteArray numbers = d->posDoubleToQstr(d->parms[n - 1].userFrame, 6).toLatin1();
-        QByteArray expected = in[i];
-        const int p = expected.indexOf("POINTC(") + 7;
-        expected.replace(p, expected.indexOf("),true") - p, numbers);
-        EXPECT_EQ(out[i], expected) << "line " << i + 1;
-        EXPECT_TRUE(out[i].endsWith(QByteArray::number(n) + ")</expr>"));
-    }
-    EXPECT_EQ(rewritten, 5);
-    EXPECT_EQ(readFile(local), program());
-    EXPECT_FALSE(QFile::exists(temporary));
-}
-
 TEST_F(RewriteProgram, TheWorkObjectInForceCarriesOverLinesAndStartsAfreshEachTime)
 {
     setProgram("<dest>wobj2_dyn</dest>\n"
@@ -140,15 +105,6 @@ TEST_F(RewriteProgram, AFailedFetchLeavesTheEarlierCopyAndSendsNothing)
     EXPECT_FALSE(sent());
 }
 
-TEST_F(RewriteProgram, AFailedSendIsReportedAndTheRewrittenCopyKept)
-{
-    setProgram("<dest>wobj2_dyn</dest>\n<expr>GETTRKWOBJ(POINTC(0),true)</expr>\n");
-    sim::Files::instance().failNextSends(1);
-    EXPECT_FALSE(d->saveUserFrameDyn());
-    EXPECT_EQ(program(), "<dest>wobj2_dyn</dest>\n<expr>GETTRKWOBJ(POINTC(0),true)</expr>\n");
-    EXPECT_TRUE(readFile(local).contains(point2));
-}
-
 // What stands at the temporary path decides how the rewrite fails; in each case
 // the controller keeps its program and the fetched copy stays as it came.
 class RewriteFaults : public RewriteProgram
@@ -169,14 +125,6 @@ protected:
         EXPECT_EQ(program(), original);
     }
 };
-
-TEST_F(RewriteFaults, ATemporaryProgramThatCannotBeCreatedIsReported)
-{
-    QDir().mkpath(temporary);
-    EXPECT_FALSE(d->saveUserFrameDyn());
-    expectNothingSent();
-    EXPECT_EQ(readFile(local), original);
-}
 
 TEST_F(RewriteFaults, ATemporaryProgramThatCannotBeWrittenIsReportedAndRemoved)
 {
