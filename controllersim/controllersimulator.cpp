@@ -30,12 +30,6 @@ int ControllerSimulator::requests(const QString& flag) const
     return it == reactions_.end() ? 0 : it->second.requests;
 }
 
-int ControllerSimulator::answers(const QString& flag) const
-{
-    const auto it = reactions_.find(flag);
-    return it == reactions_.end() ? 0 : it->second.answers;
-}
-
 void ControllerSimulator::requested(const QString& flag)
 {
     Reaction& reaction = reactions_[flag];
@@ -47,7 +41,6 @@ void ControllerSimulator::requested(const QString& flag)
         Reaction& due = reactions_[flag];
         if (!willAnswer(due))
             return;
-        ++due.answers;
         due.routine();
     });
 }

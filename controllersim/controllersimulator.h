@@ -39,9 +39,8 @@ public:
     // Adds (or replaces) the routine for a request flag.
     void onRequest(const QString& flag, std::function<void()> routine);
 
-    // Requests taken and answered since construction.
+    // Requests taken since construction.
     int requests(const QString& flag) const;
-    int answers(const QString& flag) const;
 
     // Teaching points and calculating the positioner's frames.
     PositionerRoutines& positionerRoutines() { return positionerRoutines_; }
@@ -53,7 +52,6 @@ private:
         int latency = -1;
         bool answering = true;
         int requests = 0;
-        int answers = 0;
     };
 
     void requested(const QString& flag);

@@ -1,6 +1,7 @@
 #include "atomicsave.h"
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QSaveFile>
 
 namespace PositionerFiles {
@@ -43,6 +44,15 @@ private:
 };
 
 }  // namespace
+
+bool loadXml(pugi::xml_document& document, const QString& path, unsigned int options)
+{
+    // A directory opens like a file but reports an absurd size, for which the
+    // parser would try to allocate; it is simply not a document.
+    if (QFileInfo(path).isDir())
+        return false;
+    return document.load_file(path.toLocal8Bit().constData(), options, pugi::encoding_auto);
+}
 
 bool saveXml(const pugi::xml_document& document, const QString& path, const char* indent,
              unsigned int flags, pugi::xml_encoding encoding)

@@ -8,7 +8,6 @@
 
 #include <dataaccess/dataaccess.h>
 
-#include <QFileInfo>
 #include <QStringList>
 
 #include <algorithm>
@@ -83,12 +82,8 @@ bool PositionerData::writePositionerFile(QString path)
 
 bool PositionerData::readPositionerFile(QString path)
 {
-    // A directory opens like a file but reports an absurd size, for which the
-    // parser would try to allocate; it is simply not a calibration file.
-    if (QFileInfo(path).isDir())
-        return false;
     pugi::xml_document document;
-    if (!document.load_file(path.toLocal8Bit().constData(), pugi::parse_pi, pugi::encoding_auto))
+    if (!PositionerFiles::loadXml(document, path, pugi::parse_pi))
         return false;
 
     pugi::xml_node entry = document.child("FramePar").first_child();

@@ -4,7 +4,6 @@
 #include "atomicsave.h"
 #include "filestamp.h"
 
-#include <QFileInfo>
 
 namespace {
 
@@ -83,10 +82,8 @@ bool PositionerData::writeGlobalVarFile(QString path)
     // The controller's data passes through as it was: CDATA sections and text
     // that is only blanks inside an element of its own stay.
     constexpr unsigned int parseOptions = pugi::parse_pi | pugi::parse_cdata | pugi::parse_ws_pcdata_single;
-    if (QFileInfo(path).isDir())
-        return false;
     pugi::xml_document document;
-    if (!document.load_file(path.toLocal8Bit().constData(), parseOptions, pugi::encoding_auto))
+    if (!PositionerFiles::loadXml(document, path, parseOptions))
         return false;
 
     PositionerFiles::setDeclaration(document.prepend_child(pugi::node_declaration));
