@@ -7,6 +7,7 @@
 
 #include "eventwait.h"
 #include "indexrange.h"
+#include "teachinglimits.h"
 #include "variableset.h"
 
 #include <dataaccess/dataaccess.h>
@@ -16,18 +17,9 @@
 
 namespace {
 
-constexpr int pointCount = 9;
-constexpr int pointsPerGroup = 3;
-constexpr int userFrameGroup = 2;
-// The cartesian run and the external run hold at most six values each, so
-// together they never leave a point's twelve values.
-constexpr int maxRunLength = 6;
-constexpr int clearWaitRounds = 20;
+using namespace TeachingLimits;
 
-constexpr double minCartesianDistance = 5.0;
-constexpr double externalMovementLimit = 5.0;
-constexpr double minOwnAxisMovement = 2.0;
-constexpr double maxOtherAxesMovement = 2.0;
+constexpr int clearWaitRounds = 20;
 
 bool isPointNumber(int n) { return n >= 1 && n <= pointCount; }
 int groupOf(int n) { return (n - 1) / pointsPerGroup; }

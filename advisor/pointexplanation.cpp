@@ -1,0 +1,280 @@
+// The checks of teachPoint run again, this time keeping the numbers: the same
+// runs, sums and comparisons (NaN included), and the same order of the points,
+// so that the point named is the one the library stopped at.
+#include "pointexplanation.h"
+
+#include "sentences.h"
+
+#include <indexrange.h>
+
+#include <cmath>
+
+namespace PositionerAdvisor {
+
+namespace {
+
+using namespace TeachingLimits;
+
+int groupOf(int n) { return (n - 1) / pointsPerGroup; }
+
+double runDistance(const TeachedPoint& p, const TeachedPoint& q, int first, int length)
+{
+    double sum = 0.0;
+    for (int k = first; k < first + length; ++k)
+        sum += std::fabs(p.values[k] - q.values[k]);
+    return sum;
+}
+
+// The first other taught point of n's group at which fails(other) holds; 0
+// when there is none.
+template <typename Fails>
+int firstFailing(const CalibrationPoints& points, int n, Fails fails)
+{
+    const int first = pointsPerGroup * groupOf(n) + 1;
+    for (int other = first; other < first + pointsPerGroup; ++other) {
+        if (other != n && points.isTaught(other) && fails(other))
+            return other;
+    }
+    return 0;
+}
+
+class Checks
+{
+public:
+    Checks(const CalibrationPoints& points, int n, PointExplanation& e)
+        : points_(points), n_(n), e_(e), m_(points.cartesianLength()), length_(points.externalLength())
+    {
+    }
+
+    // Finds the point that made the check fail, keeping its measure.
+    template <typename Measure, typename Fails>
+    void find(TeachCheck check, double limit, Measure measure, Fails fails)
+    {
+        e_.check = check;
+        e_.limit = limit;
+        e_.comparedWith = firstFailing(points_, n_, [&](int other) {
+            e_.measured = measure(other);
+            return fails(e_.measured);
+        });
+        if (e_.comparedWith == 0)
+            e_.measured = 0.0;
+    }
+
+    double cartesian(int other) const { return runDistance(point(n_), point(other), 0, m_); }
+    double external(int other) const { return runDistance(point(n_), point(other), m_, length_); }
+
+    // The own axis's movement and the others', as checkAuxjIdRun sums them.
+    void axisRuns(int other, double& own, double& others) const
+    {
+        own = 0.0;
+        others = 0.0;
+        for (int a = 0; a < length_; ++a) {
+            const double moved = std::fabs(point(n_).values[m_ + a] - point(other).values[m_ + a]);
+            (a == e_.externalAxis ? own : others) += moved;
+        }
+    }
+
+    void explainIdRun(int result)
+    {
+        // The library stops at the first point that fails either test; the
+        // result says which test that was.
+        const int other = firstFailing(points_, n_, [&](int candidate) {
+            double own = 0.0;
+            double others = 0.0;
+            axisRuns(candidate, own, others);
+            return own < minOwnAxisMovement || others > maxOtherAxesMovement;
+        });
+        double own = 0.0;
+        double others = 0.0;
+        if (other != 0)
+            axisRuns(other, own, others);
+        const bool ownFailed = other != 0 && own < minOwnAxisMovement;
+        if (result == -3) {
+            e_.check = TeachCheck::OwnAxisNotTurned;
+            e_.limit = minOwnAxisMovement;
+            e_.comparedWith = ownFailed ? other : 0;
+            e_.measured = ownFailed ? own : 0.0;
+        } else {
+            e_.check = TeachCheck::OtherAxesTurned;
+            e_.limit = maxOtherAxesMovement;
+            e_.comparedWith = other != 0 && !ownFailed ? other : 0;
+            e_.measured = e_.comparedWith != 0 ? others : 0.0;
+        }
+    }
+
+    int externalLength() const { return length_; }
+
+private:
+    const TeachedPoint& point(int n) const { return points_.point(n); }
+
+    const CalibrationPoints& points_;
+    int n_;
+    PointExplanation& e_;
+    int m_;
+    int length_;
+};
+
+}  // namespace
+
+PointExplanation explainTeachResult(const CalibrationPoints& points, int n, int result) noexcept
+{
+    PointExplanation e;
+    e.point = n;
+    e.result = result;
+    if (n < 1 || n > pointCount) {
+        e.check = result == 0 ? TeachCheck::NoSuchPoint : TeachCheck::UnknownResult;
+        return e;
+    }
+    const int group = groupOf(n);
+    const bool axisPoint = group != userFrameGroup;
+    if (axisPoint) {
+        e.positionerAxis = group + 1;
+        e.externalAxis = group == 0 ? points.axes1Index : points.axes2Index;
+    }
+    e.comparedAxes = points.externalLength();
+
+    Checks checks(points, n, e);
+    const auto cartesian = [&](int other) { return checks.cartesian(other); };
+    const auto external = [&](int other) { return checks.external(other); };
+    switch (result) {
+    case 1:
+        e.check = TeachCheck::Accepted;
+        break;
+    case 0:
+        e.check = PositionerIndex::isPositioner(points.positionerID) ? TeachCheck::UnknownResult
+                                                                     : TeachCheck::NoPositioner;
+        break;
+    case -1:
+        checks.find(TeachCheck::TooClose, minCartesianDistance, cartesian,
+                    [](double sum) { return !(sum >= minCartesianDistance); });
+        break;
+    case -2:
+        if (!axisPoint)
+            break;
+        checks.find(checks.externalLength() == 0 ? TeachCheck::NoExternalAxes : TeachCheck::PositionerNotTurned,
+                    externalMovementLimit, external,
+                    [](double sum) { return !(sum >= externalMovementLimit); });
+        break;
+    case -3:
+        if (!axisPoint) {
+            checks.find(TeachCheck::PositionerTurned, externalMovementLimit, external,
+                        [](double sum) { return !(sum < externalMovementLimit); });
+        } else if (!PositionerIndex::inRange(e.externalAxis, e.comparedAxes)) {
+            e.check = TeachCheck::OwnAxisNotCompared;
+        } else {
+            checks.explainIdRun(result);
+        }
+        break;
+    case -4:
+        if (axisPoint)
+            checks.explainIdRun(result);
+        break;
+    default:
+        break;
+    }
+    return e;
+}
+
+QString describe(const PointExplanation& explanation)
+{
+    return guarded([&] { return Sentences::describe(explanation); });
+}
+
+QString advise(const PointExplanation& explanation)
+{
+    return guarded([&] { return Sentences::advise(explanation); });
+}
+
+QString Sentences::describe(const PointExplanation& e)
+{
+    const QString point = QString::number(e.point);
+    const QString other = QString::number(e.comparedWith);
+    const QString measured = formatMeasure(e.measured, e.limit);
+    const QString limit = formatMeasure(e.limit, e.limit);
+    const QString externalAxis = QString::number(e.externalAxis + 1);
+    const bool compared = e.comparedWith != 0;
+    switch (e.check) {
+    case TeachCheck::Accepted:
+        return tr("Point %1 was taken.").arg(point);
+    case TeachCheck::NoSuchPoint:
+        return tr("There is no calibration point %1; the points are numbered 1 to 9.").arg(point);
+    case TeachCheck::NoPositioner:
+        return tr("Point %1 was not taken: no positioner is selected.").arg(point);
+    case TeachCheck::TooClose:
+        return compared ? tr("Point %1 is %2 from point %3 (position and orientation summed); at least %4 is "
+                             "needed.")
+                              .arg(point, measured, other, limit)
+                        : tr("Point %1 was too close to another point of its group.").arg(point);
+    case TeachCheck::PositionerNotTurned:
+        return compared ? tr("The external axes moved %2 in all between point %3 and point %1; at least %4 is "
+                             "needed.")
+                              .arg(point, measured, other, limit)
+                        : tr("The positioner did not turn enough before point %1.").arg(point);
+    case TeachCheck::NoExternalAxes:
+        return tr("Point %1 was refused: no external axes are compared, so the turn of the positioner cannot "
+                  "be seen.")
+            .arg(point);
+    case TeachCheck::OwnAxisNotTurned:
+        return compared ? tr("External axis %2, which drives positioner axis %3, moved %4 between point %5 and "
+                             "point %1; at least %6 is needed.")
+                              .arg(point, externalAxis, QString::number(e.positionerAxis), measured, other, limit)
+                        : tr("External axis %2 did not turn enough before point %1.").arg(point, externalAxis);
+    case TeachCheck::OwnAxisNotCompared:
+        return tr("Positioner axis %2 is set to external axis %3, but only %4 external axes are compared, so "
+                  "point %1 cannot show it turning.")
+            .arg(point, QString::number(e.positionerAxis), externalAxis, QString::number(e.comparedAxes));
+    case TeachCheck::OtherAxesTurned:
+        return compared ? tr("The other external axes moved %2 in all between point %3 and point %1; at most %4 "
+                             "is allowed.")
+                              .arg(point, measured, other, limit)
+                        : tr("Other external axes turned before point %1.").arg(point);
+    case TeachCheck::PositionerTurned:
+        return compared ? tr("The positioner moved %2 between point %3 and point %1; user-frame points need it "
+                             "at rest (less than %4).")
+                              .arg(point, measured, other, limit)
+                        : tr("The positioner moved before point %1.").arg(point);
+    case TeachCheck::UnknownResult:
+        break;
+    }
+    return tr("Point %1: %2 is not a result of teaching this point.").arg(point, QString::number(e.result));
+}
+
+QString Sentences::advise(const PointExplanation& e)
+{
+    const QString other = QString::number(e.comparedWith);
+    const QString positionerAxis = QString::number(e.positionerAxis);
+    switch (e.check) {
+    case TeachCheck::Accepted:
+    case TeachCheck::UnknownResult:
+        return QString();
+    case TeachCheck::NoSuchPoint:
+        return tr("Teach one of the points 1 to 9.");
+    case TeachCheck::NoPositioner:
+        return tr("Select a positioner first.");
+    case TeachCheck::TooClose:
+        return e.positionerAxis != 0 ? tr("Turn positioner axis %1 further before touching the mark again.")
+                                           .arg(positionerAxis)
+                                     : tr("Touch a mark further away from the other points.");
+    case TeachCheck::PositionerNotTurned:
+        return tr("Turn positioner axis %1 further between the points.").arg(positionerAxis);
+    case TeachCheck::NoExternalAxes:
+        return tr("Set the number of external axes before teaching the axis points.");
+    case TeachCheck::OwnAxisNotTurned:
+        return tr("Turn positioner axis %1 itself, and check that external axis %2 is the one that drives it.")
+            .arg(positionerAxis, QString::number(e.externalAxis + 1));
+    case TeachCheck::OwnAxisNotCompared:
+        return tr("Correct the external axis of positioner axis %1 or the number of external axes.")
+            .arg(positionerAxis);
+    case TeachCheck::OtherAxesTurned:
+        return e.comparedWith != 0
+                   ? tr("Leave the other axes where they stood at point %1 and turn only positioner axis %2.")
+                         .arg(other, positionerAxis)
+                   : tr("Turn only positioner axis %1.").arg(positionerAxis);
+    case TeachCheck::PositionerTurned:
+        return e.comparedWith != 0 ? tr("Turn the positioner back to where it stood at point %1.").arg(other)
+                                   : tr("Keep the positioner at rest while teaching the user frame.");
+    }
+    return QString();
+}
+
+}  // namespace PositionerAdvisor
