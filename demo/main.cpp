@@ -1,16 +1,22 @@
 // A demo host: the library loaded against the simulated pendant and controller.
 #include <calibrationreader.h>
 #include <cellmodel.h>
+#include <groupassessment.h>
+#include <pointexplanation.h>
 #include <controllersimulator.h>
 #include <samplefiles.h>
 #include <positionerdata.h>
 #include <sim/simulation.h>
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
 #include <QTextStream>
+#include <QTimer>
+
+#include <functional>
 
 namespace {
 
@@ -63,10 +69,114 @@ void printFrame(const char* name, const double (&calibrated)[6], const cellsim::
           << " mm, " << QString::number(cellsim::angleError(frame, truth), 'f', 4) << " deg\n";
 }
 
+// ---- The advisor: why a point was refused, how good a group will be ----
+
+void explainRefusal(PositionerData* positioner, int n, int result)
+{
+    const auto explanation =
+        PositionerAdvisor::explainTeachResult(PositionerAdvisor::calibrationPoints(*positioner), n, result);
+    out() << "    why:  " << PositionerAdvisor::describe(explanation) << "\n"
+          << "    what: " << PositionerAdvisor::advise(explanation) << "\n";
+}
+
+PositionerAdvisor::GroupAssessment printAssessment(PositionerData* positioner, int group)
+{
+    const auto assessment = PositionerAdvisor::assessGroup(PositionerAdvisor::calibrationPoints(*positioner), group);
+    out() << "  advisor: " << PositionerAdvisor::describe(assessment) << "\n";
+    const QString advice = PositionerAdvisor::advise(assessment);
+    if (!advice.isEmpty())
+        out() << "           " << advice << "\n";
+    return assessment;
+}
+
+// A calculation with the host's own progress line: a host timer adds a dot
+// every 100 ms while the library waits for the controller, which shows that
+// the user interface stays alive during the wait.
+int calculateWithProgress(const QString& what, const std::function<int()>& calculate)
+{
+    out() << "  " << what << " ";
+    out().flush();
+    int ticks = 0;
+    QTimer timer;
+    timer.setInterval(100);
+    QObject::connect(&timer, &QTimer::timeout, [&ticks] {
+        ++ticks;
+        out() << ".";
+        out().flush();
+    });
+    QElapsedTimer elapsed;
+    elapsed.start();
+    timer.start();
+    const int result = calculate();
+    timer.stop();
+    out() << (result == 1 ? " done" : " no answer") << " after " << elapsed.elapsed() << " ms ("
+          << ticks << " ticks of the host's timer meanwhile)\n";
+    return result;
+}
+
+// How far the calculated axis lies from the cell's true one: its position and
+// the tilt of its direction.
+void printTrueAxisError(const double (&calibrated)[6], const cellsim::Frame& truth, double& position, double& tilt)
+{
+    const Eigen::Isometry3d frame = cellsim::toTransform(frameOf(calibrated));
+    const Eigen::Isometry3d real = cellsim::toTransform(truth);
+    position = (frame.translation() - real.translation()).norm();
+    const Eigen::Vector3d z = frame.linear().col(2);
+    const Eigen::Vector3d realZ = real.linear().col(2);
+    tilt = std::atan2(z.cross(realZ).norm(), z.dot(realZ)) * 180.0 / EIGEN_PI;
+    out() << "  true error of the calculated axis (from the simulated cell): "
+          << QString::number(position, 'f', 2) << " mm, tilted by " << QString::number(tilt, 'f', 3)
+          << " degrees\n";
+}
+
+struct Teacher
+{
+    PositionerData* positioner;
+    cellsim::CellModel& cell;
+    rtmCustomRvarBool teachRequest{"ipos.bteachpoint", 1};
+
+    // Turns the positioner, touches the marker (mark < 0) or a user-frame
+    // mark, teaches point n and explains a refusal.
+    int operator()(int n, double axis1, double axis2, int mark = -1)
+    {
+        cell.turnAxes(axis1, axis2);
+        if (mark < 0)
+            cell.touchMarker();
+        else
+            cell.touchUserFrameMark(mark);
+        const int result = positioner->teachPoint(n);
+        out() << "  point " << n << " at axes (" << axis1 << ", " << axis2 << "): "
+              << (result == 1 ? QStringLiteral("taken") : QStringLiteral("refused, code %1").arg(result))
+              << "\n";
+        if (result != 1)
+            explainRefusal(positioner, n, result);
+        waitWhileSet(positioner, teachRequest);
+        return result;
+    }
+};
+
+// Axis 1 taught at three angles, judged by the advisor, calculated by the
+// controller and measured against the cell; the true error comes back.
+double calibrateAxis1(PositionerData* positioner, Teacher& teach, const double (&angles)[3])
+{
+    for (int k = 0; k < 3; ++k)
+        teach(1 + k, angles[k], 0);
+    printAssessment(positioner, 0);
+    positioner->setPositionerAxisID(0);
+    calculateWithProgress("calculating axis 1", [&] { return positioner->calculatePositionerFrame(0); });
+    double position = 0.0;
+    double tilt = 0.0;
+    printTrueAxisError(positioner->parms[positioner->positionerID].axes1Frame,
+                       teach.cell.trueAxis1Frame(angles[0], 0), position, tilt);
+    return position;
+}
+
 void walkCalibration(PositionerData* positioner)
 {
     cellsim::CellModel cell;
-    const rtmCustomRvarBool teachRequest("ipos.bteachpoint", 1);
+    // The operator's touches miss by a tenth of a millimetre.
+    cell.setTouchNoise(0.1, 3);
+    Teacher teach{positioner, cell};
     const int id = 0;
     out() << "Calibrating positioner " << id + 1 << " (two axes, external axes 1 and 2)\n";
     positioner->setPositionerID(id);
@@ -79,37 +189,27 @@ void walkCalibration(PositionerData* positioner)
     configured.axes2Type = 1;
     configured.axes2Index = 1;
 
-    const auto teach = [&](int n, double axis1, double axis2, int mark) {
-        cell.turnAxes(axis1, axis2);
-        if (mark < 0)
-            cell.touchMarker();
-        else
-            cell.touchUserFrameMark(mark);
-        const int result = positioner->teachPoint(n);
-        out() << "  point " << n << " at axes (" << axis1 << ", " << axis2 << "): "
-              << (result == 1 ? QStringLiteral("taken") : QStringLiteral("rejected, code %1").arg(result))
-              << "\n";
-        waitWhileSet(positioner, teachRequest);
-        return result;
-    };
-    teach(1, 0, 0, -1);
-    // The operator touches another spot but forgets to turn the positioner:
-    // -2, the external axes did not move enough.
-    teach(2, 0, 0, 1);
-    teach(2, 60, 0, -1);
-    teach(3, 120, 0, -1);
-    for (int k = 0; k < 3; ++k)
-        teach(4 + k, 30, 90.0 * k, -1);
-    for (int k = 0; k < 3; ++k)
-        teach(7 + k, 30, 180, k);
+    out() << "Axis 1 taught in a hurry, the table turned by 6 degrees at a time:\n";
+    const double hurried = calibrateAxis1(positioner, teach, {0, 6, 12});
+    out() << "Axis 1 taught again, the points 90 degrees apart:\n";
+    const double spread = calibrateAxis1(positioner, teach, {0, 90, 180});
+    out() << "  the axis is now " << QString::number(hurried / spread, 'f', 0)
+          << " times closer to its true place\n";
 
-    positioner->setPositionerAxisID(0);
-    const int axis1 = positioner->calculatePositionerFrame(0);
+    out() << "Axis 2 and the user frame:\n";
+    for (int k = 0; k < 3; ++k)
+        teach(4 + k, 30, 90.0 * k);
+    printAssessment(positioner, 1);
+    teach(7, 30, 180, 0);
+    // The operator turns the positioner before the second mark: refused.
+    teach(8, 40, 180, 1);
+    teach(8, 30, 180, 1);
+    teach(9, 30, 180, 2);
+    printAssessment(positioner, 2);
+
     positioner->setPositionerAxisID(1);
-    const int axis2 = positioner->calculatePositionerFrame(1);
-    const int user = positioner->calculateUserFrame();
-    out() << "  calculated: axis 1 " << axis1 << ", axis 2 " << axis2 << ", user frame " << user
-          << "\n";
+    calculateWithProgress("calculating axis 2", [&] { return positioner->calculatePositionerFrame(1); });
+    calculateWithProgress("calculating the user frame", [&] { return positioner->calculateUserFrame(); });
 
     const PositionerParm& record = positioner->parms[id];
     printFrame("axis 1", record.axes1Frame, cell.trueAxis1Frame(0, 0));
@@ -236,6 +336,9 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     ControllerSimulator controller;
     controller.setLatency(50);
+    // The controller takes its time over the calculations.
+    controller.setLatency("ipos.calculate_axes", 700);
+    controller.setLatency("ipos.calculate_user", 900);
     CalibrationReader calibrationReader(controller);
     sim::MessageBoxes::instance().setListener([](const sim::ShownMessage& box) {
         out() << "[message box] " << box.text << "\n";
