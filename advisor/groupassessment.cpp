@@ -194,9 +194,9 @@ bool usable(const Triple& t)
 // from the user frame's origin to its point on x.
 Weakness weaknessOf(const GroupAssessment& a, const Tolerances& limits, double xSide)
 {
-    const bool angleFails = a.angleError > limits.goodAngle;
+    const bool angleFails = !(a.angleError <= limits.goodAngle);
     if (a.group != userFrameGroup) {
-        if (a.arc < limits.recommendedArc)
+        if (!(a.arc >= limits.recommendedArc))
             return Weakness::NarrowArc;
         return angleFails ? Weakness::NearAxis : Weakness::Noise;
     }
@@ -257,13 +257,12 @@ GroupAssessment assessGroup(const CalibrationPoints& points, int group, const To
         return a;
     }
 
-    const bool narrow = group != userFrameGroup && a.arc < limits.minArc;
-    if (narrow || a.positionError > limits.poorPosition || a.angleError > limits.poorAngle)
-        a.verdict = Verdict::Poor;
-    else if (a.positionError > limits.goodPosition || a.angleError > limits.goodAngle)
-        a.verdict = Verdict::Marginal;
-    else
-        a.verdict = Verdict::Good;
+    // Written so that a limit that is no number gives the worse verdict.
+    const bool wideEnough = group == userFrameGroup || a.arc >= limits.minArc;
+    const bool withinPoor =
+        wideEnough && a.positionError <= limits.poorPosition && a.angleError <= limits.poorAngle;
+    const bool withinGood = a.positionError <= limits.goodPosition && a.angleError <= limits.goodAngle;
+    a.verdict = !withinPoor ? Verdict::Poor : withinGood ? Verdict::Good : Verdict::Marginal;
     a.weakness = a.verdict == Verdict::Good ? Weakness::None : weaknessOf(a, limits, (t.p[1] - t.p[0]).norm());
     return a;
 }

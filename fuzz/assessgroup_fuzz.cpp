@@ -1,6 +1,6 @@
 // Any values the library may hold as taught points (NaN, infinities, huge or
-// coinciding values, any teach status, axis count or number of external axes)
-// must give a verdict and an explanation, never a crash, a sanitizer report or
+// coinciding values, any teach status, axis count or number of external axes),
+// with any touch noise and limits, must give a verdict and an explanation, never a crash, a sanitizer report or
 // a verdict that contradicts its own numbers.
 #include <groupassessment.h>
 #include <pointexplanation.h>
@@ -84,6 +84,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     points.axes2Index = in.integer();
     Tolerances tolerances;
     tolerances.touchNoise = in.value();
+    // Now and then a host's own limits, whatever they are.
+    if (in.byte() == 'L') {
+        for (double* limit : {&tolerances.goodPosition, &tolerances.poorPosition, &tolerances.goodAngle,
+                              &tolerances.poorAngle, &tolerances.minArc, &tolerances.recommendedArc})
+            *limit = in.value();
+    }
     for (TeachedPoint& point : points.points) {
         for (double& value : point.values)
             value = in.value();

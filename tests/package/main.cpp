@@ -1,3 +1,4 @@
+#include <groupassessment.h>
 #include <positionerdata.h>
 #include <sim/variablestore.h>
 
@@ -12,7 +13,8 @@ int main(int argc, char** argv)
     positioner->setUsedVars_positioner(true);
     ipos_currentposindex = 2;
     const bool ok = positioner->getCurrentActivedPos() == 2 && obs_auxfunc.count() == 6 &&
-                    sim::VariableStore::instance().isUsed("iauxj.obs_auxfunc[5]");
+                    sim::VariableStore::instance().isUsed("iauxj.obs_auxfunc[5]") &&
+                    PositionerAdvisor::assessGroup(PositionerAdvisor::calibrationPoints(*positioner), 0).missingPoint == 1;
     PositionerData::destroy();
     std::puts(ok ? "consumer ok" : "consumer FAILED");
     return ok ? 0 : 1;
