@@ -38,6 +38,7 @@ struct PointExplanation
     // (counted from 0) that drives it; 0 and -1 for user-frame points.
     int positionerAxis = 0;
     int externalAxis = -1;
+    // How many external axes the checks compare (maxAuxjNum, at most 6).
     int comparedAxes = 0;
 };
 

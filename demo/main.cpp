@@ -16,6 +16,7 @@
 #include <QTextStream>
 #include <QTimer>
 
+#include <cmath>
 #include <functional>
 
 namespace {
@@ -79,14 +80,13 @@ void explainRefusal(PositionerData* positioner, int n, int result)
           << "    what: " << PositionerAdvisor::advise(explanation) << "\n";
 }
 
-PositionerAdvisor::GroupAssessment printAssessment(PositionerData* positioner, int group)
+void printAssessment(PositionerData* positioner, int group)
 {
     const auto assessment = PositionerAdvisor::assessGroup(PositionerAdvisor::calibrationPoints(*positioner), group);
     out() << "  advisor: " << PositionerAdvisor::describe(assessment) << "\n";
     const QString advice = PositionerAdvisor::advise(assessment);
     if (!advice.isEmpty())
         out() << "           " << advice << "\n";
-    return assessment;
 }
 
 // A calculation with the host's own progress line: a host timer adds a dot
@@ -115,18 +115,19 @@ int calculateWithProgress(const QString& what, const std::function<int()>& calcu
 }
 
 // How far the calculated axis lies from the cell's true one: its position and
-// the tilt of its direction.
-void printTrueAxisError(const double (&calibrated)[6], const cellsim::Frame& truth, double& position, double& tilt)
+// the tilt of its direction. Gives the position's error.
+double printTrueAxisError(const double (&calibrated)[6], const cellsim::Frame& truth)
 {
     const Eigen::Isometry3d frame = cellsim::toTransform(frameOf(calibrated));
     const Eigen::Isometry3d real = cellsim::toTransform(truth);
-    position = (frame.translation() - real.translation()).norm();
+    const double position = (frame.translation() - real.translation()).norm();
     const Eigen::Vector3d z = frame.linear().col(2);
     const Eigen::Vector3d realZ = real.linear().col(2);
-    tilt = std::atan2(z.cross(realZ).norm(), z.dot(realZ)) * 180.0 / EIGEN_PI;
+    const double tilt = std::atan2(z.cross(realZ).norm(), z.dot(realZ)) * 180.0 / EIGEN_PI;
     out() << "  true error of the calculated axis (from the simulated cell): "
           << QString::number(position, 'f', 2) << " mm, tilted by " << QString::number(tilt, 'f', 3)
           << " degrees\n";
+    return position;
 }
 
 struct Teacher
@@ -164,11 +165,8 @@ double calibrateAxis1(PositionerData* positioner, Teacher& teach, const double (
     printAssessment(positioner, 0);
     positioner->setPositionerAxisID(0);
     calculateWithProgress("calculating axis 1", [&] { return positioner->calculatePositionerFrame(0); });
-    double position = 0.0;
-    double tilt = 0.0;
-    printTrueAxisError(positioner->parms[positioner->positionerID].axes1Frame,
-                       teach.cell.trueAxis1Frame(angles[0], 0), position, tilt);
-    return position;
+    return printTrueAxisError(positioner->parms[positioner->positionerID].axes1Frame,
+                              teach.cell.trueAxis1Frame(angles[0], 0));
 }
 
 void walkCalibration(PositionerData* positioner)
