@@ -1,7 +1,7 @@
 // The advisor's prediction beside the errors the simulated controller really
-// makes on the simulated cell (medians of 200 noisy calibrations of axis 2 per
-// setting), and the time one assessment takes, beside its goal of 1 ms: it is
-// meant to run after every taught point.
+// makes on the simulated cell (medians of 200 noisy calibrations of axis 2, or
+// of the user frame, per setting), and the time one assessment takes, beside
+// its goal of 1 ms: it is meant to run after every taught point.
 #include "trials.h"
 
 #include <QCoreApplication>
@@ -21,7 +21,7 @@ void printPredictionTable(double sigma)
     double worst = 1.0;
     for (double arc : {10.0, 15.0, 20.0, 30.0, 45.0, 90.0, 135.0, 180.0}) {
         for (double radius : {100.0, 400.0, 800.0}) {
-            const advisortrials::Outcome o = advisortrials::run({arc, radius}, sigma, runs, seed++);
+            const advisortrials::Outcome o = advisortrials::runAxis({arc, radius}, sigma, runs, seed++);
             const double position = o.predictedPosition / o.observedPosition;
             const double angle = o.predictedAngle / o.observedAngle;
             if (arc >= 20.0) {
@@ -35,6 +35,32 @@ void printPredictionTable(double sigma)
     }
     std::printf("worst factor between prediction and observation from 20 degrees up: %.2f (goal: at most 1.5)\n\n",
                 worst);
+}
+
+void printUserFrameTable(double sigma)
+{
+    struct Marks
+    {
+        const char* name;
+        Eigen::Vector3d at[3];
+    };
+    const Marks triangles[] = {
+        {"marks 120 and 90 mm apart", {{0, 0, 0}, {120, 0, 0}, {40, 90, 0}}},
+        {"marks 400 and 300 mm apart", {{0, 0, 0}, {400, 0, 0}, {100, 300, 0}}},
+        {"third mark 4 mm off the line", {{0, 0, 0}, {120, 0, 0}, {60, 4, 0}}},
+        {"second mark 10 mm from the first", {{0, 0, 0}, {10, 0, 0}, {-50, 150, 0}}},
+    };
+    std::printf("User frame errors with touches off by %.2f mm (medians of 200 calibrations each)\n", sigma);
+    std::printf("%-34s | %8s %8s %6s | %8s %8s %6s | %5s\n", "", "pos pred", "pos seen", "ratio", "deg pred",
+                "deg seen", "ratio", "poor");
+    unsigned int seed = 100;
+    for (const Marks& marks : triangles) {
+        const advisortrials::Outcome o = advisortrials::runUserFrame(marks.at, sigma, 200, seed++);
+        std::printf("%-34s | %8.3f %8.3f %6.2f | %8.4f %8.4f %6.2f | %3d%%\n", marks.name, o.predictedPosition,
+                    o.observedPosition, o.predictedPosition / o.observedPosition, o.predictedAngle, o.observedAngle,
+                    o.predictedAngle / o.observedAngle, 100 * o.poor / o.runs);
+    }
+    std::printf("\n");
 }
 
 void printAssessmentTime()
@@ -64,5 +90,6 @@ int main(int argc, char** argv)
     printAssessmentTime();
     printPredictionTable(0.1);
     printPredictionTable(0.05);
+    printUserFrameTable(0.1);
     return 0;
 }
