@@ -11,8 +11,7 @@
 
 #include "sentences.h"
 #include "touchsamples.h"
-
-#include <Eigen/Geometry>
+#include "vector3.h"
 
 #include <algorithm>
 #include <cmath>
@@ -22,7 +21,6 @@ namespace PositionerAdvisor {
 
 namespace {
 
-using Eigen::Vector3d;
 using namespace TeachingLimits;
 
 constexpr double pi = 3.14159265358979323846;
@@ -38,53 +36,55 @@ constexpr double parallelSine = 1e-9;
 
 struct Triple
 {
-    Vector3d p[3];
+    Vector3 p[3];
 };
 
-bool spanPlane(const Vector3d& u, const Vector3d& v)
+bool spanPlane(const Vector3& u, const Vector3& v)
 {
-    return u.norm() > coincidentDistance && v.norm() > coincidentDistance &&
-           u.cross(v).norm() > parallelSine * u.norm() * v.norm();
+    return norm(u) > coincidentDistance && norm(v) > coincidentDistance &&
+           norm(cross(u, v)) > parallelSine * norm(u) * norm(v);
 }
 
-double angleBetween(const Vector3d& u, const Vector3d& v)
+double angleBetween(const Vector3& u, const Vector3& v)
 {
-    return std::atan2(u.cross(v).norm(), u.dot(v)) * degreesPerRadian;
+    return std::atan2(norm(cross(u, v)), dot(u, v)) * degreesPerRadian;
 }
 
 // The circle through three points, as the controller calculates an axis.
-bool circleThrough(const Triple& t, Vector3d& centre, Vector3d& normal)
+bool circleThrough(const Triple& t, Vector3& centre, Vector3& normal)
 {
-    const Vector3d u = t.p[1] - t.p[0];
-    const Vector3d v = t.p[2] - t.p[0];
+    const Vector3 u = t.p[1] - t.p[0];
+    const Vector3 v = t.p[2] - t.p[0];
     if (!spanPlane(u, v))
         return false;
-    const Vector3d n = u.cross(v);
-    centre = t.p[0] + (u.squaredNorm() * v.cross(n) + v.squaredNorm() * n.cross(u)) / (2.0 * n.squaredNorm());
-    normal = n.normalized();
+    const Vector3 n = cross(u, v);
+    centre = t.p[0] + (1.0 / (2.0 * squaredNorm(n))) * (squaredNorm(u) * cross(v, n) + squaredNorm(v) * cross(n, u));
+    normal = normalized(n);
     return true;
 }
 
 // The user frame: origin at the first point, x towards the second, the
 // xy-plane through the third.
-bool frameThrough(const Triple& t, Eigen::Matrix3d& rotation)
+bool frameThrough(const Triple& t, Axes& rotation)
 {
-    const Vector3d x = t.p[1] - t.p[0];
-    const Vector3d towardsPlane = t.p[2] - t.p[0];
+    const Vector3 x = t.p[1] - t.p[0];
+    const Vector3 towardsPlane = t.p[2] - t.p[0];
     if (!spanPlane(x, towardsPlane))
         return false;
-    const Vector3d z = x.cross(towardsPlane).normalized();
-    rotation.col(0) = x.normalized();
-    rotation.col(2) = z;
-    rotation.col(1) = z.cross(rotation.col(0));
+    const Vector3 z = normalized(cross(x, towardsPlane));
+    rotation.column[0] = normalized(x);
+    rotation.column[2] = z;
+    rotation.column[1] = cross(z, rotation.column[0]);
     return true;
 }
 
-double rotationAngle(const Eigen::Matrix3d& from, const Eigen::Matrix3d& to)
+// The angle of the turn from one rotation to the other, from the trace and
+// the skew part of from^T * to.
+double rotationAngle(const Axes& from, const Axes& to)
 {
-    const Eigen::Matrix3d d = from.transpose() * to;
-    const Vector3d skew(d(2, 1) - d(1, 2), d(0, 2) - d(2, 0), d(1, 0) - d(0, 1));
-    return std::atan2(skew.norm() / 2.0, (d.trace() - 1.0) / 2.0) * degreesPerRadian;
+    const auto d = [&](int i, int j) { return dot(from.column[i], to.column[j]); };
+    const Vector3 skew{d(2, 1) - d(1, 2), d(0, 2) - d(2, 0), d(1, 0) - d(0, 1)};
+    return std::atan2(norm(skew) / 2.0, (d(0, 0) + d(1, 1) + d(2, 2) - 1.0) / 2.0) * degreesPerRadian;
 }
 
 // The three taught positions moved by one draw of touch errors.
@@ -122,14 +122,14 @@ void setUnbounded(GroupAssessment& a)
 
 // The arc the three points span on their circle: the full turn less the
 // widest gap between them.
-double arcSpanned(const Triple& t, const Vector3d& centre, const Vector3d& normal)
+double arcSpanned(const Triple& t, const Vector3& centre, const Vector3& normal)
 {
-    const Vector3d x = (t.p[0] - centre).normalized();
-    const Vector3d y = normal.cross(x);
+    const Vector3 x = normalized(t.p[0] - centre);
+    const Vector3 y = cross(normal, x);
     double at[3];
     for (int i = 0; i < 3; ++i) {
-        const Vector3d d = t.p[i] - centre;
-        const double turn = std::atan2(d.dot(y), d.dot(x));
+        const Vector3 d = t.p[i] - centre;
+        const double turn = std::atan2(dot(d, y), dot(d, x));
         at[i] = turn < 0.0 ? turn + 2.0 * pi : turn;
     }
     std::sort(at, at + 3);
@@ -139,8 +139,8 @@ double arcSpanned(const Triple& t, const Vector3d& centre, const Vector3d& norma
 
 void assessAxis(const Triple& t, double sigma, GroupAssessment& a)
 {
-    Vector3d centre;
-    Vector3d normal;
+    Vector3 centre;
+    Vector3 normal;
     if (!circleThrough(t, centre, normal))
         return;
     a.solvable = true;
@@ -148,40 +148,40 @@ void assessAxis(const Triple& t, double sigma, GroupAssessment& a)
         a.centre[k] = centre[k];
         a.normal[k] = normal[k];
     }
-    a.radius = (t.p[0] - centre).norm();
+    a.radius = norm(t.p[0] - centre);
     a.arc = arcSpanned(t, centre, normal);
     predict(t, sigma, a, [&](const Triple& draw, double& position, double& angle) {
-        Vector3d c;
-        Vector3d n;
+        Vector3 c;
+        Vector3 n;
         const bool ok = circleThrough(draw, c, n);
-        position = ok ? (c - centre).norm() : unbounded;
+        position = ok ? norm(c - centre) : unbounded;
         angle = ok ? angleBetween(normal, n) : unbounded;
     });
 }
 
 void assessUserFrame(const Triple& t, double sigma, GroupAssessment& a)
 {
-    const Vector3d x = t.p[1] - t.p[0];
-    const Vector3d towardsPlane = t.p[2] - t.p[0];
-    a.shortestSide = std::min({x.norm(), towardsPlane.norm(), (t.p[2] - t.p[1]).norm()});
+    const Vector3 x = t.p[1] - t.p[0];
+    const Vector3 towardsPlane = t.p[2] - t.p[0];
+    a.shortestSide = std::min({norm(x), norm(towardsPlane), norm(t.p[2] - t.p[1])});
     a.smallestAngle = std::min({angleBetween(x, towardsPlane), angleBetween(-x, t.p[2] - t.p[1]),
                                 angleBetween(-towardsPlane, t.p[1] - t.p[2])});
-    a.offLine = x.norm() > 0.0 ? x.cross(towardsPlane).norm() / x.norm() : towardsPlane.norm();
-    Eigen::Matrix3d rotation;
+    a.offLine = norm(x) > 0.0 ? norm(cross(x, towardsPlane)) / norm(x) : norm(towardsPlane);
+    Axes rotation;
     if (!frameThrough(t, rotation))
         return;
     a.solvable = true;
     predict(t, sigma, a, [&](const Triple& draw, double& position, double& angle) {
-        Eigen::Matrix3d r;
+        Axes r;
         const bool ok = frameThrough(draw, r);
-        position = (draw.p[0] - t.p[0]).norm();
+        position = norm(draw.p[0] - t.p[0]);
         angle = ok ? rotationAngle(rotation, r) : unbounded;
     });
 }
 
 bool usable(const Triple& t)
 {
-    for (const Vector3d& p : t.p) {
+    for (const Vector3& p : t.p) {
         for (int k = 0; k < 3; ++k) {
             if (!(std::fabs(p[k]) <= reach))
                 return false;
@@ -237,7 +237,7 @@ GroupAssessment assessGroup(const CalibrationPoints& points, int group, const To
     Triple t;
     const int coordinates = std::min(points.cartesianLength(), 3);
     for (int i = 0; i < 3; ++i) {
-        t.p[i] = Vector3d::Zero();
+        t.p[i] = Vector3{};
         for (int k = 0; k < coordinates; ++k)
             t.p[i][k] = points.point(first + i).values[k];
     }
@@ -263,7 +263,7 @@ GroupAssessment assessGroup(const CalibrationPoints& points, int group, const To
         wideEnough && a.positionError <= limits.poorPosition && a.angleError <= limits.poorAngle;
     const bool withinGood = a.positionError <= limits.goodPosition && a.angleError <= limits.goodAngle;
     a.verdict = !withinPoor ? Verdict::Poor : withinGood ? Verdict::Good : Verdict::Marginal;
-    a.weakness = a.verdict == Verdict::Good ? Weakness::None : weaknessOf(a, limits, (t.p[1] - t.p[0]).norm());
+    a.weakness = a.verdict == Verdict::Good ? Weakness::None : weaknessOf(a, limits, norm(t.p[1] - t.p[0]));
     return a;
 }
 
