@@ -30,7 +30,8 @@ constexpr double unbounded = std::numeric_limits<double>::infinity();
 // a value is taken for garbage, and squares of what remains stay finite.
 constexpr double reach = 1e6;
 // Points closer than this coincide; directions whose angle has a smaller sine
-// are parallel. The controller's own calculation gives up at the same limits.
+// are parallel: no calculation can take such points. Groups anywhere near
+// these limits are poor long before, by their predicted error.
 constexpr double coincidentDistance = 1e-6;
 constexpr double parallelSine = 1e-9;
 
