@@ -13,7 +13,7 @@ namespace tool {
 namespace {
 
 constexpr double panelSize = 320.0;
-constexpr double panelMargin = 28.0;
+constexpr double panelMargin = 36.0;
 constexpr double panelGap = 24.0;
 constexpr double legendHeight = 30.0;
 constexpr double scaleHeight = 40.0;
