@@ -70,13 +70,25 @@ struct Drawn
     bool before;
 };
 
-bool drawsFrame(const Record& record, Value value)
+bool usesFrame(const Record& record, Value value)
 {
     switch (value) {
     case Value::Axes1Frame: return record.inUse() && record.axis1InUse();
     case Value::Axes2Frame: return record.inUse() && record.axis2InUse();
     default: return record.inUse();
     }
+}
+
+// Values a file may hold but no drawing can show: not finite, or farther
+// than any cell reaches.
+bool drawable(const Frame& frame)
+{
+    return std::all_of(frame.begin(), frame.end(), [](double v) { return std::abs(v) < 1e6; });
+}
+
+bool drawsFrame(const Record& record, Value value)
+{
+    return usesFrame(record, value) && drawable(record.frame(value));
 }
 
 // The frames in use, and those that were in use before.
@@ -96,6 +108,8 @@ std::vector<Drawn> framesToDraw(const Record& record, const Record* before)
 // that frames far apart and frames close together both stay readable.
 double axisLength(const std::vector<Drawn>& drawn)
 {
+    if (drawn.empty())
+        return 100.0;
     double spread = 0.0;
     for (std::size_t c = 0; c < 3; ++c) {
         const auto [low, high] = std::minmax_element(drawn.begin(), drawn.end(), [c](const Drawn& a, const Drawn& b) {
@@ -124,6 +138,10 @@ public:
                 include(v, {d.frame[0], d.frame[1], d.frame[2]});
                 for (int axis = 0; axis < 3; ++axis)
                     include(v, tip(d.frame, axis, length));
+            }
+            if (drawn.empty()) {
+                include(v, {0.0, 0.0, 0.0});
+                include(v, {length, length, length});
             }
         }
         const double room = panelSize - 2 * panelMargin;
@@ -319,6 +337,16 @@ QByteArray reportHtml(const ReportInput& input)
         html += QStringLiteral("<section class=\"positioner\" id=\"positioner-%1\">\n<h2>%2</h2>\n<p>%3</p>\n")
                     .arg(i + 1)
                     .arg(escaped(PositionerTool::tr("Positioner %1").arg(i + 1)), escaped(axisLine(r)));
+        QStringList hidden;
+        for (const FrameKind& kind : drawnKinds) {
+            if (usesFrame(r, kind.value) && !drawable(r.frame(kind.value)))
+                hidden << kindLabel(kind.value);
+        }
+        if (!hidden.isEmpty()) {
+            html += QStringLiteral("<p class=\"hidden\">%1</p>\n")
+                        .arg(escaped(PositionerTool::tr("Not drawn, its values are out of reach: %1.")
+                                         .arg(hidden.join(QStringLiteral(", ")))));
+        }
         html += drawing(i + 1, r, before);
         html += valueTable(r);
         if (before) {
