@@ -83,7 +83,7 @@ TEST(ReportInBrowser, LoadsCleanlyAndDrawsTheFramesOfEachPositionerInUse)
                              "file://" + page});
     QElapsedTimer timer;
     timer.start();
-    ASSERT_TRUE(browser.waitForFinished(50000)) << "chromium did not finish";
+    ASSERT_TRUE(browser.waitForFinished(100000)) << "chromium did not finish";
     std::cout << "chromium took " << timer.elapsed() << " ms\n";
     ASSERT_EQ(browser.exitStatus(), QProcess::NormalExit);
     const QString log = QString::fromUtf8(browser.readAllStandardError());
