@@ -14,7 +14,7 @@ FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := cmake make g++ qtbase5-dev libpugixml-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev
+            libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev chromium
 FUZZ_PACKAGES := clang libclang-rt-dev
 
 .PHONY: all deps deps-fuzz build run test test-sanitize bench fuzz clean

@@ -1,9 +1,11 @@
 // A demo host: the library loaded against the simulated pendant and controller.
 #include <calibrationreader.h>
 #include <cellmodel.h>
+#include <commands.h>
 #include <groupassessment.h>
 #include <pointexplanation.h>
 #include <controllersimulator.h>
+#include <dataaccess/dataaccess.h>
 #include <samplefiles.h>
 #include <positionerdata.h>
 #include <sim/simulation.h>
@@ -327,6 +329,21 @@ void updateUserFrameProgram(PositionerData* positioner)
     }
 }
 
+// The service tool's look at the calibration just made: the HTML report, and
+// the check of the pendant's copy.
+void reportCalibration()
+{
+    const QString file =
+        RtmGetLocalizedFileName("../Application/positioner", true) + "/positionercalibframepar.xml";
+    const QString page = sim::Files::instance().pendantRoot() + "/calibration-report.html";
+    const QString axisCount = QString::number(DataAccess::getAxisCount());
+    QString text;
+    QTextStream stream(&text);
+    tool::runTool({"positioner-tool", "report", file, "-o", page, "--axis-count", axisCount}, stream, stream);
+    const int check = tool::runTool({"positioner-tool", "check", file, "--axis-count", axisCount}, stream, stream);
+    out() << "\npositioner-tool report and check (exit status " << check << "):\n" << text;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -366,6 +383,7 @@ int main(int argc, char** argv)
 
     out() << "\n";
     printVariableSet();
+    reportCalibration();
     out().flush();
     PositionerData::destroy();
     return 0;

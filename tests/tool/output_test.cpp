@@ -1,0 +1,82 @@
+// The commands' output and exit status against golden files. Set
+// TOOL_UPDATE_GOLDEN=1 to rewrite the golden files from the current output.
+#include "tooltestdata.h"
+
+#include <commands.h>
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+namespace {
+
+struct ToolRun
+{
+    QStringList arguments;
+    int status;
+    const char* golden;
+};
+
+// Runs in the data folder, so that the output names the files as given.
+QByteArray run(const QStringList& arguments, int& status)
+{
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(toolData());
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    status = tool::runTool(QStringList{QStringLiteral("positioner-tool")} + arguments, outStream, errStream);
+    QDir::setCurrent(previous);
+    if (!err.isEmpty())
+        out += QStringLiteral("--- stderr\n") + err;
+    return out.toUtf8();
+}
+
+TEST(ToolOutput, MatchesGoldenFiles)
+{
+    const ToolRun runs[] = {
+        {{"check", "before.xml"}, 0, "check-clean.txt"},
+        {{"check", "missing.xml"}, 2, "check-missing.txt"},
+        {{"check", "GLOBAL.var"}, 2, "check-globalvar.txt"},
+        {{"show", "before.xml"}, 0, "show-before.txt"},
+        {{"show", "--json", "--axis-count", "4", "after.xml"}, 0, "show-after.json"},
+        {{"diff", "before.xml", "after.xml"}, 1, "diff.txt"},
+        {{"diff", "before.xml", "before.xml"}, 0, "diff-same.txt"},
+        {{"globalvar", "GLOBAL.var"}, 0, "globalvar.txt"},
+        {{"globalvar", "GLOBAL-faults.var"}, 1, "globalvar-faults.txt"},
+        {{"globalvar", "before.xml"}, 2, "globalvar-calibration.txt"},
+        {{"report", "after.xml", "--before", "before.xml", "-o", "./before.xml"}, 2, "report-over-input.txt"},
+        {{"show", "--axis-count", "x", "before.xml"}, 2, "usage-axis-count.txt"},
+        {{"diff", "before.xml"}, 2, "usage-diff.txt"},
+        {{"frobnicate"}, 2, "usage-command.txt"},
+    };
+    const QByteArray input = readAll(toolData("before.xml"));
+    const bool update = qEnvironmentVariableIntValue("TOOL_UPDATE_GOLDEN") == 1;
+    for (const ToolRun& r : runs) {
+        int status = -1;
+        const QByteArray output = run(r.arguments, status);
+        const QString golden = toolData(QStringLiteral("golden/") + QLatin1String(r.golden));
+        if (update) {
+            QFile file(golden);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(output);
+        }
+        EXPECT_EQ(status, r.status) << r.golden;
+        EXPECT_EQ(output.toStdString(), readAll(golden).toStdString()) << r.golden;
+    }
+    // No command writes to a file it reads.
+    EXPECT_EQ(readAll(toolData("before.xml")), input);
+}
+
+TEST(ToolOutput, EveryCommandHasHelp)
+{
+    for (const char* command : {"check", "show", "diff", "globalvar", "report"}) {
+        int status = -1;
+        const QByteArray help = run({QLatin1String(command), QStringLiteral("--help")}, status);
+        EXPECT_EQ(status, 0) << command;
+        EXPECT_TRUE(help.contains("Exit status: 0")) << command;
+    }
+}
+
+}  // namespace

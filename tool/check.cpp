@@ -1,0 +1,253 @@
+#include "check.h"
+
+#include "tooltext.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+
+namespace tool {
+
+namespace {
+
+QString text(const char* s)
+{
+    return QString::fromUtf8(s);
+}
+
+QString ordinalEntry(int position)
+{
+    return PositionerTool::tr("entry %1 of <FramePar>").arg(position + 1);
+}
+
+class Checker
+{
+public:
+    Checker(const CalibrationXml& file, int axisCount) : file_(file), axisCount_(axisCount) {}
+
+    QVector<Finding> run()
+    {
+        const pugi::xml_node root = file_.root();
+        unexpectedAttributes(root, nullptr);
+        const std::vector<pugi::xml_node> entries = file_.entries();
+        for (std::size_t i = 0; i < entries.size(); ++i)
+            entry(entries[i], int(i));
+        if (entries.size() < std::size_t(positionerCount)) {
+            add(root, PositionerTool::tr("%1 entries instead of %2: positioners from %3 on keep what the "
+                                         "pendant held before the read")
+                          .arg(entries.size())
+                          .arg(positionerCount)
+                          .arg(entries.size() + 1));
+        }
+        std::stable_sort(findings_.begin(), findings_.end(),
+                         [](const Finding& a, const Finding& b) { return a.line < b.line; });
+        return findings_;
+    }
+
+private:
+    void add(pugi::xml_node node, const QString& message) { findings_.append({file_.lineOf(node), message}); }
+
+    void entry(pugi::xml_node node, int position)
+    {
+        if (position >= positionerCount) {
+            add(node, PositionerTool::tr("%1 lies beyond the tenth and is ignored").arg(ordinalEntry(position)));
+            return;
+        }
+        const int number = position + 1;
+        if (node.type() != pugi::node_element) {
+            add(node, PositionerTool::tr("%1 is not an element but is read as the record of positioner %2, "
+                                         "with both axes in use")
+                          .arg(node.type() == pugi::node_pi ? PositionerTool::tr("a processing instruction")
+                                                            : PositionerTool::tr("text"))
+                          .arg(number));
+            return;
+        }
+        if (qstrcmp(node.name(), "Positioner") != 0) {
+            add(node, PositionerTool::tr("<%1> is read as the record of positioner %2")
+                          .arg(text(node.name()))
+                          .arg(number));
+        } else if (const pugi::xml_attribute id = node.attribute("id"); !id) {
+            add(node, PositionerTool::tr("a <Positioner> without an id is read as positioner %1").arg(number));
+        } else if (qstrcmp(id.value(), QByteArray::number(number).constData()) != 0) {
+            add(node, PositionerTool::tr("<Positioner> with id \"%1\" is %2 and is read as positioner %3")
+                          .arg(text(id.value()), ordinalEntry(position), QString::number(number)));
+        }
+        unexpectedAttributes(node, "id");
+        values(node);
+    }
+
+    void unexpectedAttributes(pugi::xml_node element, const char* allowed)
+    {
+        for (const pugi::xml_attribute a : element.attributes()) {
+            if (!allowed || qstrcmp(a.name(), allowed) != 0)
+                add(element, PositionerTool::tr("unexpected attribute \"%1\" on <%2>")
+                                 .arg(text(a.name()), text(element.name())));
+        }
+    }
+
+    void values(pugi::xml_node entry)
+    {
+        pugi::xml_node found[valueCount];
+        for (const pugi::xml_node child : entry.children()) {
+            if (child.type() != pugi::node_element) {
+                add(child, PositionerTool::tr("unexpected %1 in <%2>")
+                               .arg(child.type() == pugi::node_pi ? PositionerTool::tr("processing instruction")
+                                                                  : PositionerTool::tr("text"),
+                                    text(entry.name())));
+                continue;
+            }
+            int k = 0;
+            while (k < valueCount && qstrcmp(child.name(), valueName(Value(k))) != 0)
+                ++k;
+            if (k == valueCount)
+                add(child, PositionerTool::tr("unexpected element <%1>").arg(text(child.name())));
+            else if (found[k])
+                add(child, PositionerTool::tr("second <%1>: only the first is read").arg(text(child.name())));
+            else
+                found[k] = child;
+        }
+        for (int k = 0; k < valueCount; ++k) {
+            if (!found[k])
+                add(entry, missing(Value(k)));
+            else
+                singleText(found[k]);
+        }
+
+        std::optional<qint64> number[valueCount];
+        for (const Value v : {Value::EnableAxesNum, Value::Axes1Index, Value::Axes1Type, Value::Axes2Index,
+                              Value::Axes2Type}) {
+            if (found[int(v)])
+                number[int(v)] = integer(found[int(v)]);
+        }
+        const auto at = [&](Value v) { return number[int(v)]; };
+        const bool axis1 = axis(found, Value::Axes1Type, Value::Axes1Index, at(Value::Axes1Type),
+                                at(Value::Axes1Index));
+        const bool axis2 = axis(found, Value::Axes2Type, Value::Axes2Index, at(Value::Axes2Type),
+                                at(Value::Axes2Index));
+        if (axis1 && axis2 && at(Value::Axes1Index) && at(Value::Axes1Index) == at(Value::Axes2Index)) {
+            add(found[int(Value::Axes2Index)],
+                PositionerTool::tr("<Axes1Index> and <Axes2Index> are both %1: two axes on one external axis").arg(*at(Value::Axes1Index)));
+        }
+        if (at(Value::EnableAxesNum) && *at(Value::EnableAxesNum) != int(axis1) + int(axis2)) {
+            add(found[int(Value::EnableAxesNum)],
+                PositionerTool::tr("<EnableAxesNum> is %1 but the types put %2 axes in use")
+                    .arg(*at(Value::EnableAxesNum))
+                    .arg(int(axis1) + int(axis2)));
+        }
+        for (const Value v : {Value::Axes1Frame, Value::Axes2Frame, Value::Axes2FrameToBase, Value::UserFrame}) {
+            if (found[int(v)])
+                frame(found[int(v)]);
+        }
+    }
+
+    QString missing(Value v)
+    {
+        const QString name = text(valueName(v));
+        switch (v) {
+        case Value::Axes1Type:
+        case Value::Axes2Type:
+            return PositionerTool::tr("no <%1>: the axis is read as in use").arg(name);
+        case Value::Axes1Index:
+        case Value::Axes2Index:
+            return PositionerTool::tr("no <%1>: read as external axis 0").arg(name);
+        case Value::EnableAxesNum:
+            return PositionerTool::tr("no <%1>").arg(name);
+        default:
+            return PositionerTool::tr("no <%1>: its x is read as 0 and its other values are left as they were")
+                .arg(name);
+        }
+    }
+
+    void singleText(pugi::xml_node element)
+    {
+        unexpectedAttributes(element, nullptr);
+        const pugi::xml_node first = element.first_child();
+        if (first && (first.type() != pugi::node_pcdata || first.next_sibling()))
+            add(element, PositionerTool::tr("<%1> holds more than one text").arg(text(element.name())));
+    }
+
+    // A plain decimal integer; anything else is reported with what the
+    // pendant reads from it.
+    std::optional<qint64> integer(pugi::xml_node element)
+    {
+        static const QRegularExpression plain(QStringLiteral("^-?[0-9]{1,9}$"));
+        const char* raw = element.text().as_string("");
+        if (!plain.match(text(raw)).hasMatch()) {
+            add(element, PositionerTool::tr("<%1> \"%2\" is not a decimal integer: read as %3")
+                             .arg(text(element.name()), text(raw), QString::number(lenientInteger(raw))));
+        }
+        return lenientInteger(raw);
+    }
+
+    // Whether the axis is in use, after checking its type and index.
+    bool axis(const pugi::xml_node* found, Value typeValue, Value indexValue, std::optional<qint64> type,
+              std::optional<qint64> index)
+    {
+        const pugi::xml_node typeNode = found[int(typeValue)];
+        const pugi::xml_node indexNode = found[int(indexValue)];
+        if (type && *type < -1) {
+            add(typeNode, PositionerTool::tr("<%1> %2 is below -1: read as an axis not in use")
+                              .arg(text(valueName(typeValue)))
+                              .arg(*type));
+        }
+        const bool inUse = !type || *type >= 0;
+        if (!index)
+            return inUse;
+        if (inUse && *index <= axisCount_) {
+            add(indexNode, PositionerTool::tr("<%1> %2 does not lie past the robot's %3 axes: read as external "
+                                              "axis 0")
+                               .arg(text(valueName(indexValue)))
+                               .arg(*index)
+                               .arg(axisCount_));
+        } else if (!inUse && *index != 0) {
+            add(indexNode, PositionerTool::tr("<%1> is %2 for an axis not in use, which is written as 0")
+                               .arg(text(valueName(indexValue)))
+                               .arg(*index));
+        }
+        return inUse;
+    }
+
+    void frame(pugi::xml_node element)
+    {
+        static const QRegularExpression fourDecimals(QStringLiteral("^-?[0-9]+\\.[0-9]{4}$"));
+        const QString name = text(element.name());
+        const QStringList parts = text(element.text().as_string("")).split(QLatin1Char(','));
+        if (parts.size() != frameSize) {
+            add(element, PositionerTool::tr("<%1> holds %2 values instead of %3").arg(name).arg(parts.size())
+                             .arg(frameSize));
+        }
+        for (int k = 0; k < parts.size() && k < frameSize; ++k) {
+            bool ok = false;
+            const double value = parts[k].toDouble(&ok);
+            if (!ok) {
+                add(element, PositionerTool::tr("<%1> value %2 \"%3\" is not a number: read as 0")
+                                 .arg(name)
+                                 .arg(k + 1)
+                                 .arg(parts[k]));
+            } else if (!std::isfinite(value)) {
+                add(element, PositionerTool::tr("<%1> value %2 is not finite").arg(name).arg(k + 1));
+            } else if (!fourDecimals.match(parts[k]).hasMatch()) {
+                add(element, PositionerTool::tr("<%1> value %2 \"%3\" is not written with four decimals")
+                                 .arg(name)
+                                 .arg(k + 1)
+                                 .arg(parts[k]));
+            }
+        }
+    }
+
+    const CalibrationXml& file_;
+    const int axisCount_;
+    QVector<Finding> findings_;
+};
+
+}  // namespace
+
+QVector<Finding> checkCalibration(const CalibrationXml& file, int axisCount)
+{
+    return Checker(file, axisCount).run();
+}
+
+}  // namespace tool
