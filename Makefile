@@ -107,10 +107,10 @@ ABI_HEADERS := positioner/positioner_global.h positioner/positionerdata.h positi
 
 abi-baseline: build
 	abidw --no-corpus-path --no-comp-dir-path --short-locs --drop-private-types \
-	  $(addprefix --header-file ,$(ABI_HEADERS)) --out-file $(ABI_BASELINE) $(ABI_LIBRARY)
+	  $(addprefix --header-file $(CURDIR)/,$(ABI_HEADERS)) --out-file $(ABI_BASELINE) $(ABI_LIBRARY)
 
 abi-check: build
-	abidiff --fail-no-debug-info --drop-private-types $(addprefix --hf2 ,$(ABI_HEADERS)) \
+	abidiff --fail-no-debug-info --drop-private-types $(addprefix --hf2 $(CURDIR)/,$(ABI_HEADERS)) \
 	  $(ABI_BASELINE) $(ABI_LIBRARY) || { \
 	  echo "libpositioner.so no longer matches $(ABI_BASELINE) (abidiff status $$?)." >&2; \
 	  echo "Intended? Then take it as the new baseline with 'make abi-baseline'." >&2; exit 1; }
