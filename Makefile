@@ -3,6 +3,10 @@
 # make test-sanitize   the suite again under AddressSanitizer and UBSan
 # make bench           build and run the benchmarks
 # make fuzz            run the fuzz targets for FUZZ_SECONDS each (clang, libFuzzer)
+# make package         Debian packages of the build: runtime, -dev and simulation
+# make abi-check       compare the library's ABI with the checked-in baseline
+# make abi-baseline    take the library's ABI as the new baseline (after a deliberate change)
+# make test-arm64      cross-build for 64-bit ARM and run the suite under qemu-user
 #
 # Each target first installs the Debian packages the build needs, when some
 # are missing (as root, with apt-get).
@@ -10,20 +14,30 @@
 BUILD ?= build
 BUILD_SANITIZE ?= build-sanitize
 BUILD_FUZZ ?= build-fuzz
+BUILD_ARM64 ?= build-arm64
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := cmake make g++ qtbase5-dev libpugixml-dev \
-            libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev chromium
+            libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev \
+            qt5-qmake pkg-config dpkg-dev file abigail-tools chromium
 FUZZ_PACKAGES := clang libclang-rt-dev
+ARM64_PACKAGES := g++-aarch64-linux-gnu qemu-user \
+                  qtbase5-dev:arm64 libpugixml-dev:arm64 libgtest-dev:arm64 libgmock-dev:arm64
 
-.PHONY: all deps deps-fuzz build run test test-sanitize bench fuzz clean
+# Everything of the project, warnings as errors.
+PROJECT_OPTIONS := -DPOSITIONER_WERROR=ON -DPOSITIONER_BUILD_SIM=ON -DPOSITIONER_BUILD_DEMO=ON \
+                   -DPOSITIONER_BUILD_BENCH=ON -DPOSITIONER_BUILD_TESTS=ON
+
+.PHONY: all deps deps-fuzz deps-arm64 build run test test-sanitize bench fuzz package \
+        abi-check abi-baseline test-arm64 clean
 
 all: build
 
 deps: PACKAGES_WANTED = $(PACKAGES)
 deps-fuzz: PACKAGES_WANTED = $(PACKAGES) $(FUZZ_PACKAGES)
-deps deps-fuzz:
+deps-arm64: PACKAGES_WANTED = $(PACKAGES) $(ARM64_PACKAGES)
+deps deps-fuzz deps-arm64:
 	@missing=$$(for p in $(PACKAGES_WANTED); do \
 	    dpkg-query -W -f='$${Status}\n' $$p 2>/dev/null | grep -q '^install ok installed$$' || echo $$p; \
 	  done); \
@@ -31,11 +45,14 @@ deps deps-fuzz:
 	  echo "Installing missing packages:" $$missing; \
 	  if [ "$$(id -u)" != 0 ]; then echo "run as root to install them" >&2; exit 1; fi; \
 	  export DEBIAN_FRONTEND=noninteractive; \
+	  for arch in $$(echo "$$missing" | tr ' ' '\n' | sed -n 's/.*:\(.*\)/\1/p' | sort -u); do \
+	    dpkg --print-foreign-architectures | grep -qx "$$arch" || dpkg --add-architecture "$$arch"; \
+	  done; \
 	  apt-get update -qq && apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
 $(BUILD)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(PROJECT_OPTIONS)
 
 build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -47,7 +64,7 @@ test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 $(BUILD_SANITIZE)/CMakeCache.txt: | deps
-	cmake -S . -B $(BUILD_SANITIZE) -DCMAKE_BUILD_TYPE=Debug -DPOSITIONER_SANITIZE=ON \
+	cmake -S . -B $(BUILD_SANITIZE) -DCMAKE_BUILD_TYPE=Debug $(PROJECT_OPTIONS) -DPOSITIONER_SANITIZE=ON \
 	  -DPOSITIONER_PACKAGE_TEST=OFF
 
 test-sanitize: deps $(BUILD_SANITIZE)/CMakeCache.txt
@@ -63,7 +80,7 @@ bench: build
 
 $(BUILD_FUZZ)/CMakeCache.txt: | deps-fuzz
 	cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
-	  -DPOSITIONER_FUZZ=ON -DPOSITIONER_BUILD_TESTS=OFF
+	  $(PROJECT_OPTIONS) -DPOSITIONER_FUZZ=ON -DPOSITIONER_BUILD_TESTS=OFF
 
 FUZZ_TARGETS := readpositionerfile_fuzz:calibration writeglobalvarfile_fuzz:globalvar \
                 transformline_fuzz:userframedyn assessgroup_fuzz:advisor
@@ -78,5 +95,37 @@ fuzz: deps-fuzz $(BUILD_FUZZ)/CMakeCache.txt
 	    -print_final_stats=1 $(BUILD_FUZZ)/corpus/$$target fuzz/seeds/$$seeds; \
 	done
 
+package: build
+	cd $(BUILD) && cpack -G DEB
+
+# The ABI of libpositioner.so as hosts see it: the types of the installed
+# headers and the exported symbols. Any difference fails the check; a
+# deliberate one is taken into the baseline with abi-baseline.
+ABI_BASELINE := abi/libpositioner.abi
+ABI_LIBRARY = $(BUILD)/positioner/libpositioner.so
+ABI_HEADERS := positioner/positioner_global.h positioner/positionerdata.h positioner/positionerparm.h \
+               positioner/positionervariables.h positioner/teachedpoint.h userframedyn/userframedyneditor.h
+
+ABIDW = abidw --no-corpus-path --no-comp-dir-path --short-locs --drop-private-types \
+        $(addprefix --header-file $(CURDIR)/,$(ABI_HEADERS))
+
+abi-baseline: build
+	$(ABIDW) --out-file $(ABI_BASELINE) $(ABI_LIBRARY)
+
+abi-check: build
+	$(ABIDW) --out-file $(BUILD)/libpositioner.abi $(ABI_LIBRARY)
+	abidiff $(ABI_BASELINE) $(BUILD)/libpositioner.abi || { \
+	  echo "libpositioner.so no longer matches $(ABI_BASELINE) (abidiff status $$?)." >&2; \
+	  echo "Intended? Then take it as the new baseline with 'make abi-baseline'." >&2; exit 1; }
+
+$(BUILD_ARM64)/CMakeCache.txt: | deps-arm64
+	cmake -S . -B $(BUILD_ARM64) -DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.cmake \
+	  -DCMAKE_BUILD_TYPE=RelWithDebInfo $(PROJECT_OPTIONS) -DPOSITIONER_BUILD_DEMO=OFF \
+	  -DPOSITIONER_BUILD_BENCH=OFF
+
+test-arm64: deps-arm64 $(BUILD_ARM64)/CMakeCache.txt
+	cmake --build $(BUILD_ARM64) -j $(JOBS)
+	cd $(BUILD_ARM64) && ctest --output-on-failure -j $(JOBS)
+
 clean:
-	rm -rf $(BUILD) $(BUILD_SANITIZE) $(BUILD_FUZZ)
+	rm -rf $(BUILD) $(BUILD_SANITIZE) $(BUILD_FUZZ) $(BUILD_ARM64)

@@ -6,9 +6,8 @@
 #include "eventwait.h"
 #include "indexrange.h"
 #include "dynwobj.h"
+#include "platform.h"
 #include "variableset.h"
-
-#include <guilib/msgbox.h>
 
 #include <QHash>
 #include <QVariant>
@@ -25,8 +24,7 @@ using PositionerIndex::isPositionerNumber;
 
 void showFailure(const char* message)
 {
-    MsgBox box(2, QObject::tr(message), 1, true, false, 0, false, false, QStringLiteral("unchanged"),
-               QStringLiteral("unchanged"), QStringLiteral("unchanged"), 18);
+    Platform::showMessage(QObject::tr(message));
 }
 
 // Writes a frame into a structured program variable, one flat entry per member.

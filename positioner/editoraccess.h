@@ -2,15 +2,11 @@
 // never kept, and changed only in write mode.
 #pragma once
 
-#include <dataaccess/dataaccess.h>
-#include <rpllib/rpleditordatainterface.h>
+#include "platform.h"
 
 namespace PositionerEditor {
 
-inline RplEditorDataInterface* editor()
-{
-    return DataAccess::getInstance()->getRplDataInterface();
-}
+using Platform::editor;
 
 // Makes the change in write mode and restores the mode that was there before.
 // False, without the change, when the editor refuses write mode.

@@ -134,8 +134,9 @@ private:
     ~PositionerData() override;
 
     // Marks an operation that may let host handlers run; the instance outlives
-    // the outermost one.
-    class Operation
+    // the outermost one. Hidden: hosts have no use for it, so it stays out of
+    // the library's exported interface.
+    class Q_DECL_HIDDEN Operation
     {
     public:
         explicit Operation(PositionerData* data);

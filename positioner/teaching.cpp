@@ -7,10 +7,9 @@
 
 #include "eventwait.h"
 #include "indexrange.h"
+#include "platform.h"
 #include "teachinglimits.h"
 #include "variableset.h"
-
-#include <dataaccess/dataaccess.h>
 
 #include <algorithm>
 #include <cmath>
@@ -53,7 +52,7 @@ bool eachOtherTaughtPoint(int teachStatus, int n, Test test)
     const int firstBit = pointsPerGroup * groupOf(n);
     for (int k = 0; k < pointsPerGroup; ++k) {
         const int other = firstBit + k + 1;
-        if (other == n || !DataAccess::getValueBitStatus(teachStatus, firstBit + k))
+        if (other == n || !Platform::isBitSet(teachStatus, firstBit + k))
             continue;
         if (!test(other))
             return false;
@@ -71,9 +70,9 @@ int PositionerData::teachPoint(int n)
     const int m = cartesianRunLength();
     TeachedPoint& point = teachedPoints[n - 1];
 
-    const PositionInfo pose = DataAccess::getCartPosition();
+    const Platform::Pose pose = Platform::cartesianPose();
     for (int k = 0; k < m; ++k)
-        point.values[k] = pose.coord[k];
+        point.values[k] = pose[k];
     if (ipos_enable_slave_robot) {
         point.values[m] = ipos_axespos.getValue(0);
         point.values[m + 1] = ipos_axespos.getValue(1);
@@ -82,7 +81,7 @@ int PositionerData::teachPoint(int n)
             point.values[m + a] = iauxj_auxcurrentposition.getValue(a);
     }
     teachStatus = ipos_teachstatus;
-    teachStatus = DataAccess::setValueBitStatus(teachStatus, n - 1, true);
+    teachStatus = Platform::withBit(teachStatus, n - 1, true);
 
     if (!checkPointPosition(n))
         return -1;

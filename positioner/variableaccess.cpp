@@ -2,18 +2,13 @@
 #include "positionerdata.h"
 
 #include "indexrange.h"
+#include "platform.h"
 #include "variableset.h"
 
 namespace {
 
 using PositionerIndex::inRange;
-
-template <typename Vector>
-void setUsedEach(Vector& vector, bool on)
-{
-    for (int k = 0; k < vector.count(); ++k)
-        vector.element(k).setUsed(on);
-}
+using Platform::setUsedElements;
 
 }  // namespace
 
@@ -58,18 +53,18 @@ bool PositionerData::setUsedVars_positioner(bool on)
     ipos_bclearpoint.setUsed(on);
     ipos_posindex.setUsed(on);
     ipos_bswitchpos.setUsed(currentPair);
-    setUsedEach(ipos_posframe1, on);
-    setUsedEach(ipos_posframe2, on);
-    setUsedEach(ipos_posframe2tobase, on);
-    setUsedEach(ipos_userframe, on);
+    setUsedElements(ipos_posframe1, on);
+    setUsedElements(ipos_posframe2, on);
+    setUsedElements(ipos_posframe2tobase, on);
+    setUsedElements(ipos_userframe, on);
     ipos_teachstatus.setUsed(on);
-    setUsedEach(ipos_calculate_axes_status, on);
+    setUsedElements(ipos_calculate_axes_status, on);
     ipos_calculate_user_status.setUsed(on);
     ipos_currentposindex.setUsed(currentPair);
-    setUsedEach(iauxj_auxcurrentposition, on);
+    setUsedElements(iauxj_auxcurrentposition, on);
     ipos_enable_slave_robot.setUsed(on);
-    setUsedEach(ipos_axespos, on);
-    setUsedEach(obs_auxfunc, on);
+    setUsedElements(ipos_axespos, on);
+    setUsedElements(obs_auxfunc, on);
     return true;
 }
 

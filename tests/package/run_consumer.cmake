@@ -1,26 +1,38 @@
-# Installs the build into a fresh prefix, then builds and runs a host project
-# against it with find_package(Positioner).
-foreach(var BUILD_DIR WORK_DIR CONSUMER_SOURCE)
-  if(NOT DEFINED ${var})
-    message(FATAL_ERROR "${var} not set")
-  endif()
-endforeach()
+# Installs the build into a fresh prefix, then builds and runs the host project
+# against it twice: with find_package(Positioner), and with qmake through the
+# pkg-config files.
+include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)
+require_vars(BUILD_DIR WORK_DIR CONSUMER_SOURCE LIBDIR QMAKE)
 
-function(run)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
-  if(NOT rc EQUAL 0)
-    message(FATAL_ERROR "failed: ${ARGN}\n${out}\n${err}")
+function(expect_consumer_ok executable)
+  set(prefix ${WORK_DIR}/prefix)
+  run(${CMAKE_COMMAND} -E env POSITIONER_DATA_DIR=${WORK_DIR}/data
+      LD_LIBRARY_PATH=${prefix}/${LIBDIR} ${executable})
+  if(NOT last_output MATCHES "consumer ok")
+    message(FATAL_ERROR "${executable} said: ${last_output}")
   endif()
-  set(last_output "${out}" PARENT_SCOPE)
 endfunction()
 
 file(REMOVE_RECURSE ${WORK_DIR})
 run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${WORK_DIR}/prefix)
-run(${CMAKE_COMMAND} -S ${CONSUMER_SOURCE} -B ${WORK_DIR}/build
+
+run(${CMAKE_COMMAND} -S ${CONSUMER_SOURCE} -B ${WORK_DIR}/cmake
     -DCMAKE_PREFIX_PATH=${WORK_DIR}/prefix -DCMAKE_BUILD_TYPE=Release)
-run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
-run(${CMAKE_COMMAND} -E env POSITIONER_DATA_DIR=${WORK_DIR}/data ${WORK_DIR}/build/consumer)
-if(NOT last_output MATCHES "consumer ok")
-  message(FATAL_ERROR "consumer said: ${last_output}")
+run(${CMAKE_COMMAND} --build ${WORK_DIR}/cmake)
+expect_consumer_ok(${WORK_DIR}/cmake/consumer)
+
+file(MAKE_DIRECTORY ${WORK_DIR}/qmake)
+find_program(MAKE_PROGRAM NAMES make gmake REQUIRED)
+set(pkgconfig_env PKG_CONFIG_PATH=${WORK_DIR}/prefix/${LIBDIR}/pkgconfig)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env ${pkgconfig_env} ${QMAKE} ${CONSUMER_SOURCE}/consumer.pro
+                WORKING_DIRECTORY ${WORK_DIR}/qmake RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "qmake failed:\n${out}\n${err}")
 endif()
-message(STATUS "${last_output}")
+execute_process(COMMAND ${CMAKE_COMMAND} -E env ${pkgconfig_env} ${MAKE_PROGRAM}
+                WORKING_DIRECTORY ${WORK_DIR}/qmake RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "qmake consumer build failed:\n${out}\n${err}")
+endif()
+expect_consumer_ok(${WORK_DIR}/qmake/consumer)
+message(STATUS "CMake and qmake consumers ok")

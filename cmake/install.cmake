@@ -1,0 +1,31 @@
+# What a host project finds once the library is installed: the CMake package,
+# and pkg-config files for qmake and other builds.
+include(CMakePackageConfigHelpers)
+configure_package_config_file(cmake/PositionerConfig.cmake.in
+  ${PROJECT_BINARY_DIR}/PositionerConfig.cmake
+  INSTALL_DESTINATION ${POSITIONER_CMAKE_DIR})
+write_basic_package_version_file(${PROJECT_BINARY_DIR}/PositionerConfigVersion.cmake
+  COMPATIBILITY SameMajorVersion)
+install(EXPORT PositionerTargets NAMESPACE Positioner::
+  DESTINATION ${POSITIONER_CMAKE_DIR} COMPONENT dev)
+install(FILES ${PROJECT_BINARY_DIR}/PositionerConfig.cmake
+              ${PROJECT_BINARY_DIR}/PositionerConfigVersion.cmake
+  DESTINATION ${POSITIONER_CMAKE_DIR} COMPONENT dev)
+
+# The .pc files find the prefix from their own place, so that one file serves
+# /usr, /usr/local and any staging folder alike.
+set(POSITIONER_PKGCONFIG_DIR ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+file(RELATIVE_PATH POSITIONER_PC_PREFIX /${POSITIONER_PKGCONFIG_DIR} /)
+string(REGEX REPLACE "/$" "" POSITIONER_PC_PREFIX "\${pcfiledir}/${POSITIONER_PC_PREFIX}")
+configure_file(cmake/positioner.pc.in ${PROJECT_BINARY_DIR}/positioner.pc @ONLY)
+configure_file(cmake/positioner-advisor.pc.in ${PROJECT_BINARY_DIR}/positioner-advisor.pc @ONLY)
+install(FILES ${PROJECT_BINARY_DIR}/positioner.pc ${PROJECT_BINARY_DIR}/positioner-advisor.pc
+  DESTINATION ${POSITIONER_PKGCONFIG_DIR} COMPONENT dev)
+
+if(TARGET positioner_sim)
+  install(EXPORT PositionerSimTargets NAMESPACE Positioner::
+    DESTINATION ${POSITIONER_CMAKE_DIR} COMPONENT sim)
+  configure_file(cmake/positioner-sim.pc.in ${PROJECT_BINARY_DIR}/positioner-sim.pc @ONLY)
+  install(FILES ${PROJECT_BINARY_DIR}/positioner-sim.pc DESTINATION ${POSITIONER_PKGCONFIG_DIR}
+    COMPONENT sim)
+endif()
