@@ -59,13 +59,14 @@ bench: build
 	$(BUILD)/bench/wait_bench
 	$(BUILD)/bench/globalvar_bench
 	POSITIONER_DATA_DIR=$(BUILD)/bench-data $(BUILD)/bench/userframedyn_bench
+	POSITIONER_DATA_DIR=$(BUILD)/bench-data $(BUILD)/bench/largefiles_bench
 
 $(BUILD_FUZZ)/CMakeCache.txt: | deps-fuzz
 	cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  -DPOSITIONER_FUZZ=ON -DPOSITIONER_BUILD_TESTS=OFF
 
 FUZZ_TARGETS := readpositionerfile_fuzz:calibration writeglobalvarfile_fuzz:globalvar \
-                transformline_fuzz:userframedyn
+                transformline_fuzz:userframedyn rewriteprogram_fuzz:userframedyn
 
 fuzz: deps-fuzz $(BUILD_FUZZ)/CMakeCache.txt
 	cmake --build $(BUILD_FUZZ) -j $(JOBS)

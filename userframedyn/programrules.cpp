@@ -137,6 +137,21 @@ bool actsOn(QStringView line)
     return contains(line, dateMarker) || contains(line, destinationMarker) || contains(line, expressionMarker);
 }
 
+// Whether any rule could act on the line's bytes: most lines of a program hold
+// none of the markers and are copied as they are, without being decoded.
+bool mayChange(const char* data, int size)
+{
+    if (memmem(data, size_t(size), "Date", 4))
+        return true;
+    const char* const end = data + size;
+    for (const char* at = data; (at = static_cast<const char*>(std::memchr(at, '<', size_t(end - at)))); ++at) {
+        const QByteArray rest = QByteArray::fromRawData(at, int(end - at));
+        if (rest.startsWith("<dest>wobj") || rest.startsWith("<expr>GETTRKWOBJ"))
+            return true;
+    }
+    return false;
+}
+
 bool startsWithWideByteOrderMark(const QByteArray& line)
 {
     return line.startsWith("\xff\xfe") || line.startsWith("\xfe\xff") || line.startsWith(QByteArray("\0\0\xfe\xff", 4));
@@ -210,24 +225,26 @@ bool rewrite(QIODevice& in, QIODevice& out, int& wobj, qint64 limit)
             --end;
         const char* const ending = end + 2 == line.size() ? "\r\n" : "\n";
 
-        // Latin-1 maps every byte to one character and back, so a line the
-        // rules leave alone keeps its bytes whatever its encoding, and the
-        // ASCII the rules put in is the same in every ASCII-based one.
-        QString text = QString::fromLatin1(line.constData() + mark, end - mark);
-        if (text.contains(QLatin1Char('\r')) && actsOn(text))
-            return false;
-        // What the program has grown by so far is taken off what this line may grow.
-        const qint64 allowed = std::min(limit, text.size() + limit - (written - read));
-        QByteArray rewritten;
-        switch (transformLine(text, wobj, allowed)) {
-        case LineResult::Refused:
-            return false;
-        case LineResult::Changed:
-            rewritten = text.toLatin1();
-            break;
-        case LineResult::Unchanged:
-            rewritten = QByteArray::fromRawData(line.constData() + mark, end - mark);
-            break;
+        QByteArray rewritten = QByteArray::fromRawData(line.constData() + mark, end - mark);
+        if (mayChange(rewritten.constData(), rewritten.size())) {
+            // Latin-1 maps every byte to one character and back, so a line the
+            // rules leave alone keeps its bytes whatever its encoding, and the
+            // ASCII the rules put in is the same in every ASCII-based one.
+            QString text = QString::fromLatin1(rewritten);
+            if (text.contains(QLatin1Char('\r')) && actsOn(text))
+                return false;
+            // What the program has grown by so far is taken off what this line
+            // may grow.
+            const qint64 allowed = std::min(limit, text.size() + limit - (written - read));
+            switch (transformLine(text, wobj, allowed)) {
+            case LineResult::Refused:
+                return false;
+            case LineResult::Changed:
+                rewritten = text.toLatin1();
+                break;
+            case LineResult::Unchanged:
+                break;
+            }
         }
         if (!writeAll(out, line.constData(), mark) || !writeAll(out, rewritten.constData(), rewritten.size()) ||
             !writeAll(out, ending, qstrlen(ending)))
