@@ -141,17 +141,6 @@ protected:
     }
 };
 
-TEST_F(TightMemory, AFrameTextOfMillionsOfCommasIsReadInLittleMemory)
-{
-    const QString path = positionerDir() + "/commas.xml";
-    writeFile(path, "<FramePar><Positioner><UserFrame>1.5,2" + QByteArray(4 << 20, ',') +
-                        "</UserFrame></Positioner></FramePar>");
-    const int answer = answerWithin(32 << 20, [&] {
-        return d->readPositionerFile(path) && d->parms[0].userFrame[0] == 1.5 && d->parms[0].userFrame[2] == 0.0;
-    });
-    EXPECT_EQ(answer, 1);
-}
-
 TEST_F(TightMemory, AnAllocationThatFailsIsAResultNotAnException)
 {
     // Within the length any line may have, beyond the memory left: the line
