@@ -229,8 +229,9 @@ bool rewrite(QIODevice& in, QIODevice& out, int& wobj, qint64 limit)
         if (mayChange(rewritten.constData(), rewritten.size())) {
             // Latin-1 maps every byte to one character and back, so a line the
             // rules leave alone keeps its bytes whatever its encoding, and the
-            // ASCII the rules put in is the same in every ASCII-based one.
-            QString text = QString::fromLatin1(rewritten);
+            // ASCII the rules put in is the same in every ASCII-based one. The
+            // size is given: a NUL byte is text like any other.
+            QString text = QString::fromLatin1(rewritten.constData(), rewritten.size());
             if (text.contains(QLatin1Char('\r')) && actsOn(text))
                 return false;
             // What the program has grown by so far is taken off what this line
