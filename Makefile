@@ -77,13 +77,15 @@ bench: build
 	$(BUILD)/bench/globalvar_bench
 	POSITIONER_DATA_DIR=$(BUILD)/bench-data $(BUILD)/bench/userframedyn_bench
 	POSITIONER_DATA_DIR=$(BUILD)/bench-data $(BUILD)/bench/advisor_bench
+	POSITIONER_DATA_DIR=$(BUILD)/bench-data $(BUILD)/bench/largefiles_bench
 
 $(BUILD_FUZZ)/CMakeCache.txt: | deps-fuzz
 	cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
 	  $(PROJECT_OPTIONS) -DPOSITIONER_FUZZ=ON -DPOSITIONER_BUILD_TESTS=OFF
 
 FUZZ_TARGETS := readpositionerfile_fuzz:calibration writeglobalvarfile_fuzz:globalvar \
-                transformline_fuzz:userframedyn assessgroup_fuzz:advisor
+                transformline_fuzz:userframedyn assessgroup_fuzz:advisor \
+                rewriteprogram_fuzz:userframedyn
 
 fuzz: deps-fuzz $(BUILD_FUZZ)/CMakeCache.txt
 	cmake --build $(BUILD_FUZZ) -j $(JOBS)

@@ -1,62 +1,73 @@
 #include "atomicsave.h"
 
 #include <QByteArray>
-#include <QFileInfo>
 #include <QSaveFile>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <limits>
 
 namespace PositionerFiles {
 
 namespace {
 
-// Gathers pugixml's small pieces into large writes.
-class DeviceWriter : public pugi::xml_writer
+// Reads the whole regular file behind fd into a buffer of pugixml's allocator;
+// null when it is no regular file or cannot be read completely.
+void* readRegularFile(int fd, size_t& size)
 {
-public:
-    explicit DeviceWriter(QIODevice& device) : device_(device) { buffer_.reserve(capacity); }
-
-    void write(const void* data, size_t size) override
-    {
-        buffer_.append(static_cast<const char*>(data), static_cast<int>(size));
-        if (buffer_.size() >= capacity)
-            flush();
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
+        static_cast<unsigned long long>(info.st_size) >= std::numeric_limits<size_t>::max())
+        return nullptr;
+    size = static_cast<size_t>(info.st_size);
+    char* buffer = static_cast<char*>(pugi::get_memory_allocation_function()(size + 1));
+    if (!buffer)
+        return nullptr;
+    size_t done = 0;
+    while (done < size) {
+        const ssize_t n = ::read(fd, buffer + done, size - done);
+        if (n <= 0) {
+            pugi::get_memory_deallocation_function()(buffer);
+            return nullptr;
+        }
+        done += static_cast<size_t>(n);
     }
-
-    // True when every byte reached the device.
-    bool finish()
-    {
-        flush();
-        return ok_;
-    }
-
-private:
-    static constexpr int capacity = 1 << 20;
-
-    void flush()
-    {
-        if (ok_ && !buffer_.isEmpty())
-            ok_ = device_.write(buffer_) == buffer_.size();
-        buffer_.clear();
-    }
-
-    QIODevice& device_;
-    QByteArray buffer_;
-    bool ok_ = true;
-};
+    return buffer;
+}
 
 }  // namespace
 
+bool isUsablePath(const QString& path)
+{
+    return !path.contains(QChar(0));
+}
+
 bool loadXml(pugi::xml_document& document, const QString& path, unsigned int options)
 {
-    // A directory opens like a file but reports an absurd size, for which the
-    // parser would try to allocate; it is simply not a document.
-    if (QFileInfo(path).isDir())
+    if (!isUsablePath(path))
         return false;
-    return document.load_file(path.toLocal8Bit().constData(), options, pugi::encoding_auto);
+    // Opened without waiting, so that a pipe with no writer cannot hold the
+    // host's thread; only a regular file is read.
+    const int fd = ::open(path.toLocal8Bit().constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    size_t size = 0;
+    void* buffer = readRegularFile(fd, size);
+    ::close(fd);
+    if (!buffer)
+        return false;
+    // The document takes the buffer over, as it does when it reads the file.
+    return document.load_buffer_inplace_own(buffer, size, options, pugi::encoding_auto);
 }
 
 bool saveXml(const pugi::xml_document& document, const QString& path, const char* indent,
              unsigned int flags, pugi::xml_encoding encoding)
 {
+    if (!isUsablePath(path))
+        return false;
     // Unbuffered: a buffered QSaveFile flushes only in commit(), where a failed
     // write goes unnoticed and the truncated file replaces the old one.
     QSaveFile file(path);
@@ -69,6 +80,47 @@ bool saveXml(const pugi::xml_document& document, const QString& path, const char
         return false;
     }
     return file.commit();
+}
+
+DeviceWriter::DeviceWriter(QIODevice& device) : device_(device)
+{
+    buffer_.reserve(static_cast<int>(capacity));
+}
+
+void DeviceWriter::write(const void* data, size_t size)
+{
+    const char* bytes = static_cast<const char*>(data);
+    if (size >= static_cast<size_t>(capacity)) {
+        flush();
+        writeThrough(bytes, static_cast<qint64>(size));
+        return;
+    }
+    buffer_.append(bytes, static_cast<int>(size));
+    if (buffer_.size() >= capacity)
+        flush();
+}
+
+bool DeviceWriter::finish()
+{
+    flush();
+    return ok_;
+}
+
+void DeviceWriter::flush()
+{
+    writeThrough(buffer_.constData(), buffer_.size());
+    // Keeps the reserved room for the next pieces.
+    buffer_.resize(0);
+}
+
+void DeviceWriter::writeThrough(const char* data, qint64 size)
+{
+    while (ok_ && size > 0) {
+        const qint64 written = device_.write(data, size);
+        ok_ = written > 0;
+        data += std::max<qint64>(written, 0);
+        size -= std::max<qint64>(written, 0);
+    }
 }
 
 }  // namespace PositionerFiles

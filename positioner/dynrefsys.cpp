@@ -19,6 +19,9 @@ using PositionerEditor::inWriteMode;
 
 using PositionerIndex::positionerCount;
 constexpr int switchAcknowledgeRounds = 100;
+// A host handler that switches to another positioner during the wait takes
+// the controller away; the request is raised again this often at most.
+constexpr int switchRequests = 3;
 
 using PositionerIndex::isPositionerNumber;
 
@@ -51,11 +54,19 @@ bool PositionerData::setDynRefSys(int index)
         return false;
 
     Operation operation(this);
-    ipos_posindex = index + 1;
-    ipos_bswitchpos = true;
     // The controller acknowledges by clearing the flag; without that the switch
-    // goes on all the same.
-    PositionerWait::pollRounds(switchAcknowledgeRounds, [] { return !ipos_bswitchpos; });
+    // goes on all the same. A handler that ran during the wait and switched to
+    // another positioner has left the controller there: this call's positioner
+    // is asked for again, so that controller and editor end on the same one.
+    // Should handlers keep switching, nothing is registered.
+    int requests = 0;
+    do {
+        if (requests++ == switchRequests)
+            return false;
+        ipos_posindex = index + 1;
+        ipos_bswitchpos = true;
+        PositionerWait::pollRounds(switchAcknowledgeRounds, [] { return !ipos_bswitchpos; });
+    } while (ipos_posindex != index + 1);
 
     const PositionerParm& p = parms[index];
     adoptUserFrame(*this, p);

@@ -2,18 +2,29 @@
 // changed since the file was last read.
 #include "positionerdata.h"
 
+#include "atomicsave.h"
+#include "noexceptions.h"
 #include "variableset.h"
 
 #include <dataaccess/dataaccess.h>
 
+// A path with a NUL would reach the transfer cut short, naming another file.
 bool PositionerData::getFileFromCtrl(QString controllerPath, QString localPath)
 {
-    return DataAccess::GetFileFromController2TPU(controllerPath, localPath, false);
+    if (!PositionerFiles::isUsablePath(controllerPath) || !PositionerFiles::isUsablePath(localPath))
+        return false;
+    return PositionerGuard::orFailure(false, [&] {
+        return DataAccess::GetFileFromController2TPU(controllerPath, localPath, false);
+    });
 }
 
 bool PositionerData::sendFileToCtrl(QString localPath, QString controllerPath)
 {
-    return DataAccess::SendFileFromTPU2Controller(localPath, controllerPath, false);
+    if (!PositionerFiles::isUsablePath(localPath) || !PositionerFiles::isUsablePath(controllerPath))
+        return false;
+    return PositionerGuard::orFailure(false, [&] {
+        return DataAccess::SendFileFromTPU2Controller(localPath, controllerPath, false);
+    });
 }
 
 void PositionerData::rdeReadFileCode()

@@ -10,6 +10,8 @@
 
 #include <QString>
 
+#include <cmath>
+
 namespace {
 
 constexpr int axisCount = 2;
@@ -28,6 +30,16 @@ void storeRounded(double (&frame)[6], const rtmCustomRvarRealVect& answer)
 {
     for (int k = 0; k < 6; ++k)
         frame[k] = roundedToFileDecimals(answer.getValue(k));
+}
+
+// NaN or infinity is no frame: such an answer counts as none.
+bool isFinite(const rtmCustomRvarRealVect& answer)
+{
+    for (int k = 0; k < 6; ++k) {
+        if (!std::isfinite(answer.getValue(k)))
+            return false;
+    }
+    return true;
 }
 
 void zero(double (&frame)[6])
@@ -55,6 +67,9 @@ int PositionerData::calculatePositionerFrame(int axis)
     if (!PositionerIndex::isPositioner(positionerID))
         return 0;
     PositionerParm& record = parms[positionerID];
+    if (positionerAxisID == 0 ? !isFinite(ipos_posframe1)
+                              : !isFinite(ipos_posframe2) || !isFinite(ipos_posframe2tobase))
+        return 0;
     if (positionerAxisID == 0) {
         storeRounded(record.axes1Frame, ipos_posframe1);
     } else {
@@ -74,7 +89,7 @@ int PositionerData::calculateUserFrame()
     if (!PositionerWait::pollRounds(userFrameAnswerPolls,
                                     [] { return ipos_calculate_user_status == answered; }))
         return 0;
-    if (!PositionerIndex::isPositioner(positionerID))
+    if (!PositionerIndex::isPositioner(positionerID) || !isFinite(ipos_userframe))
         return 0;
     storeRounded(parms[positionerID].userFrame, ipos_userframe);
     return 1;

@@ -3,7 +3,10 @@
 
 #include "atomicsave.h"
 #include "filestamp.h"
+#include "noexceptions.h"
 
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -23,15 +26,29 @@ QString boolean(bool value)
     return value ? QStringLiteral("true") : QStringLiteral("false");
 }
 
+// Characters an XML 1.0 document may hold, control characters aside (JSON
+// escapes those anyway); a surrogate counts only as half of a pair.
+bool isXmlCharacter(const QString& text, int at)
+{
+    const QChar c = text.at(at);
+    if (c.isHighSurrogate())
+        return at + 1 < text.size() && text.at(at + 1).isLowSurrogate();
+    if (c.isLowSurrogate())
+        return at > 0 && text.at(at - 1).isHighSurrogate();
+    return c.unicode() < 0xfffe;
+}
+
 // The base name lands inside a JSON string that is itself XML text saved
-// without escaping; a quote, backslash, "<" or "&" in it would break either.
+// without escaping; a quote, backslash, "<" or "&" in it would break either,
+// and a character XML does not allow would make the whole file unreadable.
 QString jsonThenXmlEscaped(const QString& name)
 {
     QString json;
-    for (const QChar c : name) {
+    for (int at = 0; at < name.size(); ++at) {
+        const QChar c = name.at(at);
         if (c == QLatin1Char('"') || c == QLatin1Char('\\'))
             json += QLatin1Char('\\') + QString(c);
-        else if (c.unicode() < 0x20)
+        else if (c.unicode() < 0x20 || !isXmlCharacter(name, at))
             json += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QLatin1Char('0'));
         else
             json += c;
@@ -75,10 +92,17 @@ QString initValue(const PositionerData& d)
     return text.arg(boolean(d.dynMovable)).arg(boolean(d.dynOnRobot)).arg(jsonThenXmlEscaped(d.dynBaseName));
 }
 
-}  // namespace
-
-bool PositionerData::writeGlobalVarFile(QString path)
+// NaN and infinity have no JSON form: the controller could not read the file.
+bool isWritable(const PositionerData& d)
 {
+    const auto finite = [](double value) { return std::isfinite(value); };
+    return std::all_of(d.dynUframe, d.dynUframe + 6, finite) && std::all_of(d.dynOframe, d.dynOframe + 6, finite);
+}
+
+bool rewriteGlobalVar(PositionerData& d, const QString& path)
+{
+    if (!isWritable(d))
+        return false;
     // The controller's data passes through as it was: CDATA sections and text
     // that is only blanks inside an element of its own stay.
     constexpr unsigned int parseOptions = pugi::parse_pi | pugi::parse_cdata | pugi::parse_ws_pcdata_single;
@@ -89,7 +113,7 @@ bool PositionerData::writeGlobalVarFile(QString path)
     PositionerFiles::setDeclaration(document.prepend_child(pugi::node_declaration));
     PositionerFiles::appendDateComment(document);
 
-    const QByteArray value = initValue(*this).toLocal8Bit();
+    const QByteArray value = initValue(d).toLocal8Bit();
     const pugi::xml_node declarations =
         document.child("Xpl-source").child("VarDeclarations").child("VarGlobal");
     for (pugi::xml_node var = declarations.child("Var"); var; var = var.next_sibling("Var")) {
@@ -100,4 +124,11 @@ bool PositionerData::writeGlobalVarFile(QString path)
     }
 
     return PositionerFiles::saveXml(document, path, "", pugi::format_no_escapes, pugi::encoding_utf8);
+}
+
+}  // namespace
+
+bool PositionerData::writeGlobalVarFile(QString path)
+{
+    return PositionerGuard::orFailure(false, [&] { return rewriteGlobalVar(*this, path); });
 }

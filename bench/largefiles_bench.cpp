@@ -1,0 +1,207 @@
+// Files of 100 MB: reading a calibration file, rewriting GLOBAL.var and
+// rewriting the user-frame program, each against a bare parse or line copy of
+// the same bytes. Every run is made in a child process of its own, so that its
+// peak memory is its own: printed as the peak resident size above that of an
+// idle child, against the file's size. Time is the best of a few runs.
+// Goals: within 2x the time of the bare work, within 3x the file size in memory.
+#include <positionerdata.h>
+#include <sim/files.h>
+#include <userframedyneditor.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <cstdio>
+#include <functional>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr qint64 targetBytes = 100 * 1000 * 1000;
+constexpr int runs = 3;
+
+struct Measure
+{
+    double seconds = 1e300;
+    double peakMb = 0;
+};
+
+// The work in a child; its time and peak resident size. A child that fails
+// reports it.
+Measure inChild(const std::function<bool()>& work)
+{
+    Measure m;
+    for (int r = 0; r < runs; ++r) {
+        QElapsedTimer timer;
+        timer.start();
+        const pid_t child = fork();
+        if (child == 0)
+            _exit(work() ? 0 : 1);
+        int status = 0;
+        rusage usage{};
+        wait4(child, &status, 0, &usage);
+        m.seconds = std::min(m.seconds, timer.nsecsElapsed() / 1e9);
+        m.peakMb = std::max(m.peakMb, usage.ru_maxrss / 1024.0);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            std::fprintf(stderr, "a run failed\n");
+    }
+    return m;
+}
+
+void writeRepeated(const QString& path, const QByteArray& head, const std::function<QByteArray(int)>& piece,
+                   const QByteArray& tail)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    file.write(head);
+    for (int k = 0; file.size() < targetBytes; ++k)
+        file.write(piece(k));
+    file.write(tail);
+}
+
+// Ten positioners whose frame texts hold some ten megabytes of numbers each.
+void writeCalibration(const QString& path)
+{
+    const QByteArray numbers = QByteArray("12.5000,-3.0000,90.0000,").repeated(400000);
+    writeRepeated(path, "<?xml version=\"1.0\"?>\n<FramePar>\n",
+                  [&](int k) {
+                      return "\t<Positioner id=\"" + QByteArray::number(k + 1) +
+                             "\">\n\t\t<Axes1Type>1</Axes1Type>\n\t\t<UserFrame>" + numbers +
+                             "</UserFrame>\n\t</Positioner>\n";
+                  },
+                  "</FramePar>\n");
+}
+
+void writeGlobalVar(const QString& path)
+{
+    writeRepeated(path,
+                  "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Xpl-source>\n\t<VarDeclarations>\n\t\t<VarGlobal>\n"
+                  "\t\t\t<Var>\n\t\t\t\t<Name>wobj_dyn0</Name>\n\t\t\t\t<InitValue>old</InitValue>\n\t\t\t</Var>\n",
+                  [](int k) {
+                      return QByteArray("\t\t\t<Var>\n\t\t\t\t<Name>var") + QByteArray::number(k) +
+                             "</Name>\n\t\t\t\t<Type>wobj</Type>\n\t\t\t\t<InitValue>{&quot;uframe&quot;:{&quot;x&quot;:" +
+                             QByteArray::number(k) + ",&quot;y&quot;:0},&quot;basename&quot;:&quot;b&quot;}"
+                             "</InitValue>\n\t\t\t</Var>\n";
+                  },
+                  "\t\t</VarGlobal>\n\t</VarDeclarations>\n</Xpl-source>\n");
+}
+
+void writeProgram(const QString& path)
+{
+    writeRepeated(path, "<!-- Date(ymd)/time(hms) 2024/05/06 14:21:09 -->\n",
+                  [](int k) {
+                      const QByteArray n = QByteArray::number(k % 6 + 1);
+                      return "      <Assign>\n        <dest>wobj" + n +
+                             "_dyn</dest>\n        <expr>GETTRKWOBJ(POINTC(812.4410,-35.2000,402.7500,0.0000,"
+                             "0.0000,90.0000),true," + n + ")</expr>\n      </Assign>\n"
+                             "      <Call name=\"movel\"><arg>p" + QByteArray::number(k) +
+                             "</arg><arg>v500</arg></Call>\n      <Comment>weld seam on the turned workpiece"
+                             "</Comment>\n";
+                  },
+                  "");
+}
+
+bool bareParse(const QString& path, unsigned int options)
+{
+    pugi::xml_document document;
+    return document.load_file(path.toLocal8Bit().constData(), options);
+}
+
+bool bareParseAndSave(const QString& from, const QString& to)
+{
+    pugi::xml_document document;
+    return document.load_file(from.toLocal8Bit().constData(),
+                              pugi::parse_pi | pugi::parse_cdata | pugi::parse_ws_pcdata_single) &&
+           document.save_file(to.toLocal8Bit().constData(), "", pugi::format_no_escapes, pugi::encoding_utf8);
+}
+
+bool lineCopy(const QString& from, const QString& to)
+{
+    QFile in(from);
+    QFile out(to);
+    if (!in.open(QIODevice::ReadOnly) || !out.open(QIODevice::WriteOnly))
+        return false;
+    char line[16 * 1024];
+    for (qint64 n; (n = in.readLine(line, sizeof line)) > 0;) {
+        if (out.write(line, n) != n)
+            return false;
+    }
+    return true;
+}
+
+bool goalsMet = true;
+
+void report(const char* what, const QString& file, const Measure& work, const char* bareName, const Measure& bare,
+            const Measure& idle)
+{
+    const double sizeMb = QFileInfo(file).size() / 1e6 * (1e6 / 1048576.0);
+    const double workMb = work.peakMb - idle.peakMb;
+    const double timeRatio = work.seconds / bare.seconds;
+    const double memoryRatio = workMb / sizeMb;
+    goalsMet = goalsMet && timeRatio <= 2.0 && memoryRatio <= 3.0;
+    std::printf("%-26s %7.1f MiB  %7.3f s  %-24s %7.3f s  time x%5.2f  memory %7.1f MiB (bare %7.1f) = x%4.2f size\n",
+                what, sizeMb, work.seconds, bareName, bare.seconds, timeRatio, workMb, bare.peakMb - idle.peakMb,
+                memoryRatio);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    PositionerData* positioner = PositionerData::getInstance();
+    positioner->dynOframe[0] = 100;
+    positioner->dynBaseName = "table";
+    for (int i = 0; i < 5; ++i)
+        positioner->parms[i].userFrame[0] = 100.0 * (i + 1);
+    const QString directory = RtmGetLocalizedFileName(QStringLiteral("../Application/positioner"), true);
+    const QString calibration = directory + "/bench-calibration.xml";
+    const QString globalVar = directory + "/bench-GLOBAL.var";
+    const QString globalVarTemplate = directory + "/bench-GLOBAL.template";
+    const QString copy = directory + "/bench-copy";
+    const QString controllerProgram = sim::Files::instance().controllerFile("/xpl/userframedyn.xpl");
+    const QString localProgram = directory + "/userframedyn.xpl";
+
+    writeCalibration(calibration);
+    writeGlobalVar(globalVarTemplate);
+    writeProgram(controllerProgram);
+
+    const Measure idle = inChild([] { return true; });
+    std::printf("files of about 100 MB; best of %d runs, each in a child; memory: peak resident above an idle child\n",
+                runs);
+
+    const Measure read = inChild([&] { return positioner->readPositionerFile(calibration); });
+    const Measure parse = inChild([&] { return bareParse(calibration, pugi::parse_pi); });
+    report("read calibration file", calibration, read, "bare pugixml parse", parse, idle);
+
+    // The child rewrites a fresh copy; the copy is made in the child too, for
+    // the rewrite and for the bare work alike.
+    const Measure rewrite = inChild([&] {
+        return lineCopy(globalVarTemplate, globalVar) && positioner->writeGlobalVarFile(globalVar);
+    });
+    const Measure parseSave = inChild([&] {
+        return lineCopy(globalVarTemplate, globalVar) && bareParseAndSave(globalVar, copy);
+    });
+    report("rewrite GLOBAL.var", globalVarTemplate, rewrite, "bare pugixml load+save", parseSave, idle);
+
+    const Measure fetch = inChild([&] { return positioner->getFileFromCtrl("/xpl/userframedyn.xpl", localProgram); });
+    const Measure program = inChild([&] { return positioner->userFrameDynEditor->rewriteProgram(); });
+    const Measure copyLines = inChild([&] {
+        return positioner->getFileFromCtrl("/xpl/userframedyn.xpl", localProgram) && lineCopy(localProgram, copy);
+    });
+    report("rewrite userframedyn.xpl", controllerProgram, program, "fetch + bare line copy", copyLines, idle);
+    std::printf("  (the fetch alone, a copy by the transfer service: %.3f s)\n", fetch.seconds);
+    std::printf("goals (time within 2x, memory within 3x the size): %s\n", goalsMet ? "met" : "MISSED");
+
+    for (const QString& path : {calibration, globalVar, globalVarTemplate, copy, controllerProgram, localProgram})
+        QFile::remove(path);
+    PositionerData::destroy();
+    return 0;
+}

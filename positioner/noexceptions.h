@@ -1,0 +1,20 @@
+// The library reports every failure by an operation's result: an exception,
+// above all an allocation that cannot be met on a huge input, never reaches the
+// host. Operations that handle files or long texts run their work through this.
+#pragma once
+
+namespace PositionerGuard {
+
+// work()'s result, or failure when it throws. The work changes the caller's
+// state only once it cannot fail any more, so nothing is left half-done.
+template <typename Result, typename Work>
+Result orFailure(Result failure, Work work) noexcept
+{
+    try {
+        return work();
+    } catch (...) {
+        return failure;
+    }
+}
+
+}  // namespace PositionerGuard

@@ -1,0 +1,157 @@
+// Inputs far larger than any real file: every byte is written, or the call
+// fails cleanly; nothing throws and nothing is half-done.
+#include "simfixture.h"
+
+#include <atomicsave.h>
+#include <programrules.h>
+#include <sim/files.h>
+#include <userframedyneditor.h>
+
+#include <QBuffer>
+
+#include <csignal>
+#include <functional>
+#include <sys/mman.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+// Takes every byte and keeps only their count.
+class CountingDevice : public QIODevice
+{
+public:
+    qint64 count = 0;
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char*, qint64 size) override
+    {
+        count += size;
+        return size;
+    }
+};
+
+TEST(LargeInput, APieceOfMoreThanFourGigabytesReachesTheDeviceWhole)
+{
+    // Zero pages that are never touched: the size is real, the memory is not.
+    const size_t size = (size_t(1) << 32) + 100000;
+    void* piece = mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
+    ASSERT_NE(piece, MAP_FAILED);
+    CountingDevice device;
+    device.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    PositionerFiles::DeviceWriter writer(device);
+    writer.write("<a>", 3);
+    writer.write(piece, size);
+    writer.write("</a>", 4);
+    EXPECT_TRUE(writer.finish());
+    EXPECT_EQ(device.count, qint64(size) + 7);
+    munmap(piece, size);
+}
+
+// The user-frame program's rewrite against bounds lowered to a few kilobytes.
+struct BoundCase
+{
+    const char* name;
+    QByteArray program;
+    bool rewritten;
+};
+
+const qint64 lowLimit = 4096;
+const QByteArray zeros(1000, '0');
+
+class ProgramBounds : public PositionerCell, public ::testing::WithParamInterface<BoundCase>
+{
+};
+
+TEST_P(ProgramBounds, AProgramThatWouldGrowPastTheLimitIsRefused)
+{
+    d->parms[0].userFrame[0] = 1.5;
+    QByteArray program = GetParam().program;
+    QBuffer in(&program);
+    QByteArray out;
+    QBuffer output(&out);
+    in.open(QIODevice::ReadOnly);
+    output.open(QIODevice::WriteOnly);
+    int wobj = 0;
+    EXPECT_EQ(UserFrameDynProgram::rewrite(in, output, wobj, lowLimit), GetParam().rewritten);
+}
+
+const QByteArray destination = "<dest>wobj1_dyn</dest>\n";
+const QByteArray expression = "<expr>GETTRKWOBJ(POINTC(0),true)";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ProgramBounds,
+    ::testing::Values(
+        BoundCase{"ShortListMultipliedWithinTheLimit", destination + expression + QByteArray(40, '0') + "\n", true},
+        BoundCase{"ShortListMultipliedPastTheLimit", destination + expression + zeros + "\n", false},
+        BoundCase{"LineLongerThanTheLimit", "<Comment>" + QByteArray(lowLimit, 'x') + "</Comment>\n", false},
+        BoundCase{"EveryLineWithinButTheProgramPast",
+                  destination + (expression + QByteArray(30, '0') + "\n").repeated(4), false},
+        BoundCase{"ManyOrdinaryLines", QByteArray("<Comment>x</Comment>\n").repeated(1000), true}),
+    [](const ::testing::TestParamInfo<BoundCase>& info) { return std::string(info.param.name); });
+
+TEST_F(PositionerCell, AnExpressionThatWouldGrowPastSixtyFourMegabytesIsRefusedWhole)
+{
+    // Each "0" becomes six numbers of some three hundred digits.
+    for (double& value : d->parms[1].userFrame)
+        value = 1e300;
+    const QByteArray program = "<dest>wobj2_dyn</dest>\n<expr>GETTRKWOBJ(POINTC(0),true," +
+                               QByteArray(64 * 1024, '0') + ")</expr>\n";
+    const QString controllerFile = sim::Files::instance().controllerFile("/xpl/userframedyn.xpl");
+    writeFile(controllerFile, program);
+    EXPECT_FALSE(d->saveUserFrameDyn());
+    EXPECT_EQ(readFile(positionerDir() + "/userframedyn.xpl"), program) << "the fetched copy as fetched";
+    EXPECT_FALSE(QFile::exists(positionerDir() + "/userframedyn1.xpl"));
+    EXPECT_EQ(readFile(controllerFile), program);
+}
+
+// Runs work in a child whose address space may grow by `budget` bytes only; the
+// child's answer, or -1 when it ended by a signal (an exception that escaped).
+int answerWithin(qint64 budget, const std::function<int()>& work)
+{
+    const pid_t child = fork();
+    if (child == 0) {
+        long pages = 0;
+        if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+            if (std::fscanf(statm, "%ld", &pages) != 1)
+                pages = 0;
+            std::fclose(statm);
+        }
+        const rlim_t limit = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + rlim_t(budget);
+        const rlimit space{limit, limit};
+        setrlimit(RLIMIT_AS, &space);
+        _exit(work());
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+class TightMemory : public PositionerCell
+{
+protected:
+    void SetUp() override
+    {
+#if defined(__SANITIZE_ADDRESS__)
+        GTEST_SKIP() << "the sanitizer's shadow memory leaves no room for an address-space limit";
+#endif
+        PositionerCell::SetUp();
+    }
+};
+
+TEST_F(TightMemory, AnAllocationThatFailsIsAResultNotAnException)
+{
+    // Within the length any line may have, beyond the memory left: the line
+    // comes back as it was.
+    d->parms[0].userFrame[0] = 1.5;
+    const QString line = "<expr>GETTRKWOBJ(POINTC(0),true" + QString(1 << 20, '0');
+    const int answer = answerWithin(32 << 20, [&] {
+        d->userFrameDynEditor->dynWobjNo = 1;
+        return d->userFrameDynEditor->transformLine(line) == line ? 2 : 3;
+    });
+    EXPECT_EQ(answer, 2);
+}
+
+}  // namespace

@@ -1,0 +1,126 @@
+// NaN and infinity are no frame values: an answer holding one is no answer,
+// and nothing the library writes for the controller ever holds one.
+#include "simfixture.h"
+
+#include <controllersimulator.h>
+#include <sim/files.h>
+#include <userframedyneditor.h>
+
+#include <cmath>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+const double nan = std::numeric_limits<double>::quiet_NaN();
+const double inf = std::numeric_limits<double>::infinity();
+
+struct AnswerCase
+{
+    const char* name;
+    int axisID;
+    const char* frameVariable;
+    double value;
+};
+
+class NonFiniteAnswer : public SimulatedCell, public ::testing::WithParamInterface<AnswerCase>
+{
+protected:
+    ControllerSimulator controller;
+    rtmCustomRvarIntVect axesStatus{"ipos.calculate_axes_status", 2, 1};
+    rtmCustomRvarInt userStatus{"ipos.calculate_user_status", 1};
+};
+
+TEST_P(NonFiniteAnswer, LeavesTheRecordAsItWas)
+{
+    PositionerData* d = PositionerData::getInstance();
+    d->setPositionerID(3);
+    d->setPositionerAxisID(GetParam().axisID);
+    rtmCustomRvarRealVect frame{GetParam().frameVariable, 6, 1};
+    const auto answer = [&] {
+        for (int k = 0; k < 6; ++k)
+            frame.setValue(k, k == 4 ? GetParam().value : 1.0);
+    };
+    controller.onRequest("ipos.calculate_axes", [&] {
+        answer();
+        axesStatus.setValue(0, 1);
+    });
+    controller.onRequest("ipos.calculate_user", [&] {
+        answer();
+        userStatus = 1;
+    });
+    d->parms[3].axes1Frame[4] = d->parms[3].axes2Frame[4] = d->parms[3].axes2FrameToBase[4] =
+        d->parms[3].userFrame[4] = 7.0;
+    const PositionerParm before = d->parms[3];
+
+    const bool user = QByteArray(GetParam().frameVariable) == "ipos.userframe";
+    EXPECT_EQ(user ? d->calculateUserFrame() : d->calculatePositionerFrame(0), 0);
+    PositionerParm after = d->parms[3];
+    EXPECT_EQ(std::memcmp(&before, &after, sizeof before), 0);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Answers, NonFiniteAnswer,
+    ::testing::Values(AnswerCase{"Axis1Nan", 0, "ipos.posframe1", nan},
+                      AnswerCase{"Axis2Infinite", 1, "ipos.posframe2", inf},
+                      AnswerCase{"Axis2ToBaseNan", 1, "ipos.posframe2tobase", nan},
+                      AnswerCase{"UserFrameMinusInfinite", 0, "ipos.userframe", -inf}),
+    [](const ::testing::TestParamInfo<AnswerCase>& info) { return std::string(info.param.name); });
+
+const QByteArray globalVar = "<Xpl-source><VarDeclarations><VarGlobal><Var><Name>wobj_dyn0</Name>"
+                             "<InitValue>old</InitValue></Var></VarGlobal></VarDeclarations></Xpl-source>";
+
+TEST_F(PositionerCell, GlobalVarGetsNoNonFiniteNumberAndStaysXml)
+{
+    const QString path = positionerDir() + "/GLOBAL.var";
+    writeFile(path, globalVar);
+    for (double* value : {&d->dynUframe[2], &d->dynOframe[5]}) {
+        *value = nan;
+        EXPECT_FALSE(d->writeGlobalVarFile(path));
+        EXPECT_EQ(readFile(path), globalVar);
+        *value = inf;
+        EXPECT_FALSE(d->writeGlobalVarFile(path));
+        EXPECT_EQ(readFile(path), globalVar);
+        *value = 0.0;
+    }
+
+    d->dynBaseName = QString("a") + QChar(0xfffe) + QChar(0xffff) + QChar(0xd800) + "b";
+    ASSERT_TRUE(d->writeGlobalVarFile(path));
+    pugi::xml_document strict;
+    EXPECT_TRUE(strict.load_file(path.toLocal8Bit().constData()));
+    EXPECT_TRUE(readFile(path).contains("&quot;basename&quot;:&quot;a\\ufffe\\uffff\\ud800b&quot;"));
+}
+
+TEST_F(PositionerCell, AProgramIsNotRewrittenWithNonFiniteNumbers)
+{
+    d->parms[2].userFrame[1] = nan;
+    const QByteArray program = "<dest>wobj3_dyn</dest>\n<expr>GETTRKWOBJ(POINTC(0),true)</expr>\n";
+    const QString controllerFile = sim::Files::instance().controllerFile("/xpl/userframedyn.xpl");
+    writeFile(controllerFile, program);
+    EXPECT_FALSE(d->saveUserFrameDyn());
+    EXPECT_EQ(readFile(controllerFile), program);
+}
+
+// Only the ASCII digits 1 to 5 name a dynamic work object.
+TEST_F(PositionerCell, WorkObjectNumbersAreAsciiDigits)
+{
+    UserFrameDynEditor* editor = d->userFrameDynEditor;
+    const struct
+    {
+        QString line;
+        int wobj;
+    } cases[] = {
+        {"<dest>wobj2_dyn</dest>", 2},
+        {"<dest>wobj5_dyn</dest>", 5},
+        {QString("<dest>wobj") + QChar(0xb2) + "_dyn</dest>", 4},
+        {QString("<dest>wobj") + QChar(0x662) + "_dyn</dest>", 4},
+        {QString("<dest>wobj") + QChar(0xff12) + "_dyn</dest>", 4},
+    };
+    for (const auto& c : cases) {
+        editor->dynWobjNo = 4;
+        editor->transformLine(c.line);
+        EXPECT_EQ(editor->dynWobjNo, c.wobj) << qPrintable(c.line);
+    }
+}
+
+}  // namespace

@@ -1,0 +1,94 @@
+// Files are only ever what their path names: a NUL cannot shorten a path, the
+// temporary program is never written through a link, and only a regular file
+// is read as a document.
+#include "simfixture.h"
+
+#include <sim/files.h>
+
+#include <atomic>
+#include <fcntl.h>
+#include <functional>
+#include <sys/stat.h>
+#include <thread>
+#include <unistd.h>
+
+namespace {
+
+struct NulCase
+{
+    const char* name;
+    // The operation on a path with a NUL; the file it would reach is "x.xml".
+    std::function<bool(PositionerData*, const QString&)> operation;
+};
+
+class NulInPath : public PositionerCell, public ::testing::WithParamInterface<NulCase>
+{
+};
+
+const QByteArray globalVar = "<Xpl-source><VarDeclarations><VarGlobal><Var><Name>wobj_dyn0</Name>"
+                             "<InitValue>old</InitValue></Var></VarGlobal></VarDeclarations></Xpl-source>";
+
+TEST_P(NulInPath, IsRefusedAndTouchesNoFile)
+{
+    const QString file = positionerDir() + "/x.xml";
+    writeFile(file, globalVar);
+    const QString withNul = file + QChar(0) + "suffix";
+    EXPECT_FALSE(GetParam().operation(d, withNul));
+    EXPECT_EQ(readFile(file), globalVar);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Operations, NulInPath,
+    ::testing::Values(
+        NulCase{"ReadCalibration", [](PositionerData* d, const QString& p) { return d->readPositionerFile(p); }},
+        NulCase{"Send", [](PositionerData* d, const QString& p) { return d->sendFileToCtrl(p, "/xpl/x.xml"); }}),
+    [](const ::testing::TestParamInfo<NulCase>& info) { return std::string(info.param.name); });
+
+TEST_F(PositionerCell, TheTemporaryProgramIsNeverWrittenThroughALink)
+{
+    const QByteArray program = "<dest>wobj1_dyn</dest>\n";
+    writeFile(sim::Files::instance().controllerFile("/xpl/userframedyn.xpl"), program);
+    writeFile(positionerDir() + "/../outside.txt", "not the library's");
+    const QString temporary = positionerDir() + "/userframedyn1.xpl";
+    ASSERT_TRUE(QFile::link(positionerDir() + "/../outside.txt", temporary));
+
+    EXPECT_TRUE(d->saveUserFrameDyn());
+    EXPECT_EQ(readFile(positionerDir() + "/../outside.txt"), "not the library's");
+    EXPECT_FALSE(QFileInfo(positionerDir() + "/userframedyn.xpl").isSymLink());
+    EXPECT_EQ(readFile(positionerDir() + "/userframedyn.xpl"), program);
+}
+
+TEST_F(PositionerCell, APipeIsNoDocumentAndDoesNotBlock)
+{
+    const QString pipe = positionerDir() + "/pipe.xml";
+    QDir().mkpath(positionerDir());
+    ASSERT_EQ(mkfifo(pipe.toLocal8Bit().constData(), 0600), 0);
+    // Should the read wait for a writer, one comes with a document after a
+    // second, so the test ends either way.
+    std::atomic<bool> returned{false};
+    std::atomic<bool> released{false};
+    std::thread writer([&] {
+        for (int waited = 0; waited < 1000 && !returned; ++waited)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        released = true;
+        while (!returned) {
+            const int fd = ::open(pipe.toLocal8Bit().constData(), O_WRONLY | O_NONBLOCK);
+            if (fd >= 0) {
+                const char document[] = "<FramePar/>";
+                ssize_t ignored = ::write(fd, document, sizeof document - 1);
+                (void)ignored;
+                ::close(fd);
+                return;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+    });
+    const bool read = d->readPositionerFile(pipe);
+    const bool waited = released;
+    returned = true;
+    writer.join();
+    EXPECT_FALSE(read);
+    EXPECT_FALSE(waited) << "the read waited for a writer";
+}
+
+}  // namespace
