@@ -1,10 +1,7 @@
-// The controller variable set: its variables, their registration and the
-// accessors of single variables.
+// The controller variable set: its variables and their registration.
 #include "simfixture.h"
 
 #include <gmock/gmock.h>
-
-#include <QRegularExpression>
 
 using ::testing::ElementsAreArray;
 
@@ -148,36 +145,6 @@ TEST_F(VariableSet, TheCurrentPositionerPairStaysWhileItIsKept)
     EXPECT_TRUE(sim::VariableStore::instance().isUsed("ipos.currentposindex"));
     EXPECT_FALSE(sim::VariableStore::instance().isUsed("ipos.enable"));
     EXPECT_TRUE(positioner->usedCurrentPosID);
-}
-
-TEST_F(VariableSet, VectorAccessorsStayWithinTheirVector)
-{
-    rtmCustomRvarRealVect axespos("ipos.axespos", 2, 1);
-    axespos.setValue(0, 10.5);
-    axespos.setValue(1, -3.25);
-    EXPECT_EQ(positioner->get_axespos(0), 10.5);
-    EXPECT_EQ(positioner->get_axespos(1), -3.25);
-    EXPECT_EQ(positioner->get_axespos(2), 0.0);
-    EXPECT_EQ(positioner->get_axespos(-1), 0.0);
-
-    rtmCustomRvarRealVect tool("ipos.tool_value", 6, 1);
-    positioner->setTool_Value(5, 1.5);
-    positioner->setTool_Value(6, 9.0);
-    positioner->setTool_Value(-1, 9.0);
-    for (int k = 0; k < 5; ++k)
-        EXPECT_EQ(tool.getValue(k), 0.0);
-    EXPECT_EQ(tool.getValue(5), 1.5);
-
-    rtmCustomRvarIntVect indexCfg("ipos.axisindex_cfg", 2, 1);
-    rtmCustomRvarIntVect typeCfg("ipos.axistype_cfg", 2, 1);
-    positioner->setAxisIndexCfg(1, 8);
-    positioner->setAxisIndexCfg(2, 5);
-    positioner->setAxisTypeCfg(0, 3);
-    positioner->setAxisTypeCfg(-1, 5);
-    EXPECT_EQ(indexCfg.getValue(0), 0);
-    EXPECT_EQ(indexCfg.getValue(1), 8);
-    EXPECT_EQ(typeCfg.getValue(0), 3);
-    EXPECT_EQ(typeCfg.getValue(1), 0);
 }
 
 }  // namespace

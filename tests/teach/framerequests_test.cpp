@@ -110,27 +110,27 @@ TEST_F(FrameRequests, TheArgumentChoosesTheAxisTheMemberChoosesTheFields)
     EXPECT_TRUE(isZero(positioner->parms[1].axes1Frame));
 }
 
-// One slow case for each calculation: a status of 1 left from before, an
-// answer with another status and a late answer.
-TEST_F(FrameRequests, AxisAnswersOnlyCountWithinTheirBudget)
+// Only a 1 written after the request counts: not one left from before, nor
+// another status. The axis answer is waited for one round and 100 polls, and
+// one after those is not taken.
+TEST_F(FrameRequests, AxisAnswerBudget)
 {
     axesStatus.setValue(0, 1);
-    controller.setLatency("ipos.calculate_axes", 1800);
+    controller.setLatency("ipos.calculate_axes", 2000);
     QTimer::singleShot(50, [this] { axesStatus.setValue(0, 2); });
     QElapsedTimer timer;
     timer.start();
     EXPECT_EQ(positioner->calculatePositionerFrame(0), 0);
-    EXPECT_GE(timer.elapsed(), 1600);
-    EXPECT_LT(timer.elapsed(), 1800);
-    // The late answer arrives, but is not picked up.
-    ASSERT_TRUE(processEventsUntil([this] { return axesStatus.getValue(0) == 1; }));
+    EXPECT_GE(timer.elapsed(), 101 * 16);
     EXPECT_TRUE(isZero(positioner->parms[2].axes1Frame));
 }
 
-TEST_F(FrameRequests, AUserFrameAnswerAfterFiveSecondsIsTaken)
+// The user frame is polled 1000 times, from the start: an answer well past the
+// axis budget still counts.
+TEST_F(FrameRequests, UserFrameAnswerBudget)
 {
     userStatus = 1;
-    controller.setLatency("ipos.calculate_user", 5100);
+    controller.setLatency("ipos.calculate_user", 1700);
     QTimer::singleShot(50, [this] {
         fill(userframe, 90);
         userStatus = 2;
@@ -138,52 +138,31 @@ TEST_F(FrameRequests, AUserFrameAnswerAfterFiveSecondsIsTaken)
     QElapsedTimer timer;
     timer.start();
     ASSERT_EQ(positioner->calculateUserFrame(), 1);
-    EXPECT_GE(timer.elapsed(), 5100);
+    EXPECT_GE(timer.elapsed(), 1700);
     EXPECT_TRUE(holds(positioner->parms[2].userFrame, 40));
 }
 
-TEST_F(FrameRequests, SelectionsOutsideTheRecordsRaiseNoRequest)
-{
-    for (int id : {10, -1}) {
-        positioner->setPositionerID(id);
-        EXPECT_EQ(positioner->calculatePositionerFrame(0), 0);
-        EXPECT_EQ(positioner->calculateUserFrame(), 0);
-    }
-    positioner->setPositionerID(2);
-    axesStatus.setValue(0, 7);
-    axesStatus.setValue(1, 7);
-    for (int axis : {2, -1})
-        EXPECT_EQ(positioner->calculatePositionerFrame(axis), 0);
-    EXPECT_EQ(controller.requests("ipos.calculate_axes"), 0);
-    EXPECT_EQ(controller.requests("ipos.calculate_user"), 0);
-    EXPECT_EQ(axesStatus.getValue(0), 7);
-    EXPECT_EQ(axesStatus.getValue(1), 7);
-}
-
+// Handlers run during the wait; the selection they leave decides where the
+// answer goes, and one out of range takes none.
 TEST_F(FrameRequests, ASelectionChangedDuringTheWaitDecidesWhereTheAnswerGoes)
 {
-    controller.setLatency(60);
-    QTimer::singleShot(20, [this] { positioner->setPositionerID(7); });
+    controller.setLatency(30);
+    QTimer::singleShot(10, [this] { positioner->setPositionerID(7); });
     ASSERT_EQ(positioner->calculatePositionerFrame(0), 1);
     EXPECT_TRUE(holds(positioner->parms[7].axes1Frame, 10));
     EXPECT_TRUE(isZero(positioner->parms[2].axes1Frame));
 
     for (int id : {10, -5}) {
-        QTimer::singleShot(20, [this, id] { positioner->setPositionerID(id); });
-        EXPECT_EQ(positioner->calculateUserFrame(), 0);
         positioner->setPositionerID(2);
+        QTimer::singleShot(10, [this, id] { positioner->setPositionerID(id); });
+        EXPECT_EQ(positioner->calculatePositionerFrame(1), 0) << id;
+        positioner->setPositionerID(2);
+        QTimer::singleShot(10, [this, id] { positioner->setPositionerID(id); });
+        EXPECT_EQ(positioner->calculateUserFrame(), 0) << id;
     }
     for (const PositionerParm& record : positioner->parms)
         EXPECT_TRUE(isZero(record.userFrame));
-}
-
-TEST_F(FrameRequests, SurviveTheHostDestroyingTheInstance)
-{
-    controller.setLatency(60);
-    QTimer::singleShot(20, [] { PositionerData::destroy(); });
-    EXPECT_EQ(positioner->calculatePositionerFrame(1), 1);
-    QTimer::singleShot(20, [] { PositionerData::destroy(); });
-    EXPECT_EQ(PositionerData::getInstance()->calculateUserFrame(), 1);
+    EXPECT_TRUE(isZero(positioner->parms[2].axes1Frame));
 }
 
 TEST_F(FrameRequests, ClearingAFrameTakesTheRecordFromItsArgument)

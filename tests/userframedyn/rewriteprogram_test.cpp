@@ -1,6 +1,5 @@
 // The user-frame program fetched from the controller, rewritten and sent back;
 // a program that was not rewritten is never sent.
-#include "datecomment.h"
 #include "simfixture.h"
 
 #include <samplefiles.h>
