@@ -56,20 +56,24 @@ TEST_F(GlobalVar, RewritesEveryWobjDyn0AndPassesTheRestThrough)
     EXPECT_EQ(clock.withDatesMasked(file), goldenFile("globalvar-rewritten.var"));
 }
 
+// The base name is escaped for the JSON string, then for the XML text.
 TEST_F(GlobalVar, BaseNamesCannotBreakTheJsonOrTheXml)
 {
     const QByteArray input = goldenFile("globalvar-input.var");
-    const QString names[] = {"", "table", "ta\"ble", "back\\slash", "a<b&c>d", "tab\tline\nend", "&quot;"};
-    for (const QString& name : names) {
-        d->dynBaseName = name;
+    const std::pair<QString, QByteArray> cases[] = {
+        {"", ""}, {"ta\"ble", "ta\\&quot;ble"}, {"back\\slash", "back\\\\slash"}, {"a<b&c>d", "a&lt;b&amp;c&gt;d"},
+        {"tab\tline\nend", "tab\\u0009line\\u000aend"}, {"&quot;", "&amp;quot;"}};
+    for (const auto& c : cases) {
+        d->dynBaseName = c.first;
         const QByteArray file = rewrite(input);
+        EXPECT_TRUE(file.contains("&quot;basename&quot;:&quot;" + c.second + "&quot;}")) << qPrintable(c.first);
         const QStringList values = initValues(file, "wobj_dyn0");
-        ASSERT_EQ(values.size(), 3) << qPrintable(name);
+        ASSERT_EQ(values.size(), 3) << qPrintable(c.first);
         EXPECT_EQ(values[0], values[2]);
         QJsonParseError error{};
         const QJsonObject json = QJsonDocument::fromJson(values[2].toUtf8(), &error).object();
         ASSERT_EQ(error.error, QJsonParseError::NoError) << qPrintable(values[2]);
-        EXPECT_EQ(json["basename"].toString(), name);
+        EXPECT_EQ(json["basename"].toString(), c.first);
         EXPECT_EQ(initValues(file, "tool0"), QStringList{"{\"load\":3.2,\"note\":\"a&b\"}"});
     }
 }

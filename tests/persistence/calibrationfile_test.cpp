@@ -2,12 +2,8 @@
 #include "golden.h"
 #include "simfixture.h"
 
-#include <gmock/gmock.h>
-
 #include <cstring>
 #include <limits>
-
-using ::testing::ElementsAre;
 
 namespace {
 
@@ -28,10 +24,22 @@ protected:
         return d->readPositionerFile(path);
     }
 
-    void expectSavedEqualsParms()
+    // Record i as "axes1Type axes1Index axes2Type axes2Index axes1Frame axes2Frame
+    // axes2FrameToBase userFrame"; every record's baseline must equal it.
+    QString record(int i)
     {
-        for (int i = 0; i < 10; ++i)
-            EXPECT_EQ(std::memcmp(&d->savedParms[i], &d->parms[i], sizeof(PositionerParm)), 0) << "record " << i;
+        EXPECT_EQ(std::memcmp(&d->savedParms[i], &d->parms[i], sizeof(PositionerParm)), 0) << "record " << i;
+        const PositionerParm& p = d->parms[i];
+        QStringList fields;
+        for (int value : {p.axes1Type, p.axes1Index, p.axes2Type, p.axes2Index})
+            fields << QString::number(value);
+        for (const double* frame : {p.axes1Frame, p.axes2Frame, p.axes2FrameToBase, p.userFrame}) {
+            QStringList values;
+            for (int k = 0; k < 6; ++k)
+                values << QString::number(frame[k]);
+            fields << values.join(',');
+        }
+        return fields.join(' ');
     }
 };
 
@@ -64,8 +72,7 @@ TEST_F(CalibrationFile, IsWrittenInTheControllersLayoutAndReadBackUnchanged)
     for (PositionerParm& p : d->parms)
         p = PositionerParm();
     ASSERT_TRUE(d->readPositionerFile(path));
-    expectSavedEqualsParms();
-    EXPECT_EQ(d->parms[1].axes2Frame[0], 1.2346);
+    EXPECT_EQ(record(1), "1 1 3 2 0,0,0,0,0,0 1.2346,-0.0001,1e+06,-180,0.5,0.0001 -1,-2,-3,-4,-5,-6 100.25,200,300,0,0,-90.125");
     ASSERT_TRUE(d->writePositionerFile(path));
     EXPECT_EQ(clock.withDatesMasked(readFile(path)), golden);
 }
@@ -84,79 +91,54 @@ TEST_F(CalibrationFile, IndicesFollowTheRobotsAxisCount)
     }
 }
 
+// Entries are taken by position, whatever their name or kind; what is missing
+// or not a number reads as its default, a frame keeps the values not given.
 TEST_F(CalibrationFile, MissingAndOddValuesReadAsTheirDefaults)
 {
-    setFrame(d->parms[0].axes1Frame, {9, 9, 9, 9, 9, 9});
-    setFrame(d->parms[1].axes2Frame, {9, 9, 9, 9, 9, 9});
-    ASSERT_TRUE(readText("<FramePar>"
-                         "<Positioner><Axes2Type>-5</Axes2Type><Axes2Index>3</Axes2Index></Positioner>"
-                         "<Positioner><Axes2Frame>1,2,3</Axes2Frame><Axes1Index>x</Axes1Index></Positioner>"
-                         "<Positioner><UserFrame>1,,3,x,5,6,7</UserFrame><Axes1Type>  4 </Axes1Type></Positioner>"
-                         "</FramePar>"));
-    const PositionerParm& first = d->parms[0];
-    EXPECT_EQ(first.axes1Type, 1);  // no Axes1Type: 0 + 1, an axis in use
-    EXPECT_EQ(first.axes2Type, 0);
-    EXPECT_EQ(first.axes2Index, 0);
-    EXPECT_EQ(first.axes1Frame[0], 0.0);
-    EXPECT_EQ(first.axes1Frame[1], 9.0);
-    EXPECT_EQ(first.axes1Frame[5], 9.0);
-    EXPECT_THAT(d->parms[1].axes2Frame, ElementsAre(1, 2, 3, 9, 9, 9));
-    EXPECT_THAT(d->parms[2].userFrame, ElementsAre(1, 0, 3, 0, 5, 6));
-    EXPECT_EQ(d->parms[2].axes1Type, 5);
-    expectSavedEqualsParms();
-}
-
-TEST_F(CalibrationFile, EntriesAreTakenByPositionWhateverTheirName)
-{
-    for (PositionerParm& p : d->parms)
+    for (PositionerParm& p : d->parms) {
         p.axes1Type = 7;
+        setFrame(p.axes1Frame, {9, 9, 9, 9, 9, 9});
+    }
     ASSERT_TRUE(readText("<?xml version=\"1.0\"?>\n<FramePar>\n"
                          "  <!-- comments are not part of the tree -->\n"
-                         "  <Other id=\"9\"><Axes1Type>2</Axes1Type></Other>\n"
+                         "  <Positioner><Axes2Type>-5</Axes2Type><Axes2Index>3</Axes2Index></Positioner>\n"
                          "  <?note processing instructions are?>\n"
-                         "  <Positioner id=\"1\"><Axes1Type>4</Axes1Type></Positioner>\n"
+                         "  <Other><Axes1Frame>1,2,3</Axes1Frame><Axes1Index>x</Axes1Index></Other>\n"
+                         "  <Positioner><UserFrame>1,,3,x,5,6,7</UserFrame><Axes1Type>  4 </Axes1Type></Positioner>\n"
+                         "  <Positioner><Axes1Index>2147483647</Axes1Index><Axes1Type>2147483647</Axes1Type>"
+                         "<Axes2Index>-2147483648</Axes2Index><Axes2Type>99999999999999</Axes2Type></Positioner>\n"
                          "</FramePar>\n"));
-    EXPECT_EQ(d->parms[0].axes1Type, 3);
-    EXPECT_EQ(d->parms[1].axes1Type, 1);  // the instruction has no children
-    EXPECT_EQ(d->parms[2].axes1Type, 5);
-    for (int i = 3; i < 10; ++i)
-        EXPECT_EQ(d->parms[i].axes1Type, 7) << "record " << i;
-    expectSavedEqualsParms();
+    EXPECT_EQ(record(0), "1 0 0 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,0");
+    EXPECT_EQ(record(1), "1 0 1 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,0");
+    EXPECT_EQ(record(2), "1 0 1 0 1,2,3,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,0");
+    EXPECT_EQ(record(3), "5 0 1 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 1,0,3,0,5,6");
+    EXPECT_EQ(record(4), "2147483647 2147483640 2147483647 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,0");
+    EXPECT_EQ(record(5), "7 0 0 1 9,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,0");
 
     // Another root: the records stay, the baseline is taken all the same.
     d->parms[3].axes2Type = 4;
     ASSERT_TRUE(readText("<Calibration><Positioner><Axes2Type>0</Axes2Type></Positioner></Calibration>"));
-    EXPECT_EQ(d->parms[3].axes2Type, 4);
-    expectSavedEqualsParms();
+    EXPECT_EQ(record(3), "5 0 4 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 1,0,3,0,5,6");
 }
 
 TEST_F(CalibrationFile, UnreadableFilesChangeNothing)
 {
     d->parms[2].axes1Type = 3;
-    const QByteArray notRead[] = {"", "   \n", "not xml at all", "<FramePar><Positioner>", "<!-- only -->"};
-    for (const QByteArray& text : notRead)
-        EXPECT_FALSE(readText(text)) << text.constData();
+    for (const char* text : {"", "   \n", "not xml at all", "<FramePar><Positioner>", "<!-- only -->"})
+        EXPECT_FALSE(readText(text)) << text;
     EXPECT_FALSE(d->readPositionerFile(positionerDir() + "/missing.xml"));
     EXPECT_FALSE(d->readPositionerFile(positionerDir()));
     EXPECT_EQ(d->parms[2].axes1Type, 3);
     EXPECT_EQ(d->savedParms[2].axes1Type, 0);
 }
 
+// Written back, the offsets saturate instead of wrapping around.
 TEST_F(CalibrationFile, ExtremeIntegersDoNotOverflow)
 {
-    ASSERT_TRUE(readText("<FramePar><Positioner>"
-                         "<Axes1Index>2147483647</Axes1Index><Axes1Type>2147483647</Axes1Type>"
-                         "<Axes2Index>-2147483648</Axes2Index><Axes2Type>99999999999999</Axes2Type>"
-                         "</Positioner></FramePar>"));
-    EXPECT_EQ(d->parms[0].axes1Index, 2147483647 - 7);
-    EXPECT_EQ(d->parms[0].axes1Type, std::numeric_limits<int>::max());
-    EXPECT_EQ(d->parms[0].axes2Index, 0);
-    EXPECT_GT(d->parms[0].axes2Type, 0);
-
-    // And back: the offsets saturate instead of wrapping around.
     d->parms[0].axes2Index = std::numeric_limits<int>::max();
     d->parms[0].axes2Type = std::numeric_limits<int>::min();
     d->parms[0].axes1Index = std::numeric_limits<int>::max();
+    d->parms[0].axes1Type = 1;
     ASSERT_TRUE(d->writePositionerFile(path));
     const QByteArray text = readFile(path);
     EXPECT_TRUE(text.contains("<Axes1Index>2147483647</Axes1Index>"));
