@@ -25,27 +25,22 @@ protected:
         return count;
     }
 
+    // Every member as construction leaves it.
     static void expectDefaults(const PositionerData& d)
     {
         const PositionerParm blank;
+        ASSERT_EQ(blank.axes2Index, 1);
         for (int i = 0; i < 10; ++i) {
             EXPECT_EQ(std::memcmp(&d.parms[i], &blank, sizeof blank), 0) << "record " << i;
             EXPECT_EQ(std::memcmp(&d.savedParms[i], &blank, sizeof blank), 0) << "record " << i;
         }
-        EXPECT_EQ(blank.axes2Index, 1);
-        for (const TeachedPoint& point : d.teachedPoints) {
-            for (double value : point.values)
-                EXPECT_EQ(value, 0.0);
-        }
-        for (int k = 0; k < 6; ++k) {
-            EXPECT_EQ(d.dynUframe[k], 0.0);
-            EXPECT_EQ(d.dynOframe[k], 0.0);
-        }
+        const char zeros[sizeof d.teachedPoints] = {};
+        EXPECT_EQ(std::memcmp(d.teachedPoints, zeros, sizeof d.teachedPoints), 0);
+        EXPECT_EQ(std::memcmp(d.dynUframe, zeros, sizeof d.dynUframe), 0);
+        EXPECT_EQ(std::memcmp(d.dynOframe, zeros, sizeof d.dynOframe), 0);
         EXPECT_TRUE(d.dynBaseName.isEmpty());
-        EXPECT_FALSE(d.dynMovable);
-        EXPECT_FALSE(d.dynOnRobot);
+        EXPECT_FALSE(d.dynMovable || d.dynOnRobot || d.usedCurrentPosID);
         EXPECT_EQ(d.teachStatus, 0);
-        EXPECT_FALSE(d.usedCurrentPosID);
         EXPECT_NE(d.userFrameDynEditor, nullptr);
         EXPECT_EQ(d.maxAuxjNum, 6);
     }

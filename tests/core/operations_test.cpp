@@ -6,6 +6,7 @@
 
 #include <climits>
 #include <functional>
+#include <iterator>
 
 namespace {
 
@@ -111,65 +112,46 @@ TEST_F(Operations, ThinOperationsTouchTheirOwnVariablesOnly)
 // for a selected positioner out of range.
 TEST_F(Operations, ArgumentsOutOfRangeDoNothing)
 {
-    const auto positioner = [](int id, Call call) { return [id, call](D d) { d.setPositionerID(id); return call(d); }; };
-    const Call teach1 = [](D d) { return QVariant(d.teachPoint(1)); };
-    const Call teach7 = [](D d) { return QVariant(d.teachPoint(7)); };
-    const Call axisFrame = [](D d) { return QVariant(d.calculatePositionerFrame(0)); };
-    const Call userFrame = [](D d) { return QVariant(d.calculateUserFrame()); };
+    using L = QVariantList;
     const struct
     {
         Call call;
-        QVariant result;
+        QVariant results;
     } cases[] = {
-        {[](D d) { return QVariant(d.teachPoint(0)); }, 0},
-        {[](D d) { return QVariant(d.teachPoint(10)); }, 0},
-        {[](D d) { return QVariant(d.teachPoint(-1)); }, 0},
-        {positioner(10, teach1), 0},
-        {positioner(-1, teach7), 0},
-        {[](D d) { return QVariant(d.checkPointPosition(0)); }, false},
-        {[](D d) { return QVariant(d.checkPointPosition(10)); }, false},
-        {[](D d) { return QVariant(d.checkAuxjPosition(0)); }, false},
-        {[](D d) { return QVariant(d.checkAuxjPosition(10)); }, false},
-        {[](D d) { return QVariant(d.checkAuxjIdRun(0, 0)); }, 0},
-        {[](D d) { return QVariant(d.checkAuxjIdRun(10, 0)); }, 0},
-        {[](D d) { d.clearTeachedPoint(0); return QVariant(); }, {}},
-        {[](D d) { d.clearTeachedPoint(10); return QVariant(); }, {}},
-        {[](D d) { return QVariant(d.calculatePositionerFrame(2)); }, 0},
-        {[](D d) { return QVariant(d.calculatePositionerFrame(-1)); }, 0},
-        {positioner(10, axisFrame), 0},
-        {positioner(-1, axisFrame), 0},
-        {positioner(10, userFrame), 0},
-        {positioner(-1, userFrame), 0},
-        {[](D d) { d.clearPositionerFrame(10, 0); return QVariant(); }, {}},
-        {[](D d) { d.clearPositionerFrame(-1, 1); return QVariant(); }, {}},
-        {[](D d) { d.clearPositionerFrame(4, 2); return QVariant(); }, {}},
-        {[](D d) { return QVariant(d.get_axespos(2)); }, 0.0},
-        {[](D d) { return QVariant(d.get_axespos(-1)); }, 0.0},
-        {[](D d) { d.setTool_Value(6, 9); return QVariant(); }, {}},
-        {[](D d) { d.setTool_Value(-1, 9); return QVariant(); }, {}},
-        {[](D d) { d.setAxisIndexCfg(2, 5); return QVariant(); }, {}},
-        {[](D d) { d.setAxisIndexCfg(-1, 5); return QVariant(); }, {}},
-        {[](D d) { d.setAxisTypeCfg(2, 5); return QVariant(); }, {}},
-        {[](D d) { d.setAxisTypeCfg(-1, 5); return QVariant(); }, {}},
-        {[](D d) { return QVariant(d.setDynRefSys(10)); }, false},
-        {[](D d) { return QVariant(d.setDynRefSys(-1)); }, false},
-        {[](D d) { return QVariant(d.saveDynRefSys(10)); }, false},
-        {[](D d) { return QVariant(d.saveDynRefSys(-1)); }, false},
-        {[](D d) { return QVariant(d.saveDynRefSys(INT_MAX)); }, false},
-        {[](D d) { d.setVariableOframePoint(0); return QVariant(); }, {}},
-        {[](D d) { d.setVariableOframePoint(11); return QVariant(); }, {}},
-        {[](D d) { d.setVariableOframePoint(INT_MIN); return QVariant(); }, {}},
-        {[](D d) { d.setVariableDynRefSys(0); return QVariant(); }, {}},
-        {[](D d) { d.setVariableDynRefSys(11); return QVariant(); }, {}},
-        {[](D d) { return QVariant(d.setWobj_dyn0(10)); }, false},
-        {[](D d) { return QVariant(d.setWobj_dyn0(-1)); }, false},
-        {[](D d) { return QVariant(d.setWobj_dyn0(INT_MIN)); }, false},
-        {[](D d) { return QVariant(d.initActiveDyn0(0)); }, false},
-        {[](D d) { return QVariant(d.initActiveDyn0(11)); }, false},
-        {[](D d) { return QVariant(d.initActiveDyn0(INT_MIN)); }, false},
-        {[](D d) { return QVariant(d.initSetWobj_dyn0(0)); }, false},
-        {[](D d) { return QVariant(d.initSetWobj_dyn0(11)); }, false},
-        {[](D d) { return QVariant(d.initSetWobj_dyn0(INT_MIN)); }, false},
+        {[](D d) { return L{d.teachPoint(0), d.teachPoint(10), d.teachPoint(-1)}; }, L{0, 0, 0}},
+        {[](D d) { return L{d.checkPointPosition(0), d.checkPointPosition(10)}; }, L{false, false}},
+        {[](D d) { return L{d.checkAuxjPosition(0), d.checkAuxjPosition(10)}; }, L{false, false}},
+        {[](D d) { return L{d.checkAuxjIdRun(0, 0), d.checkAuxjIdRun(10, 0)}; }, L{0, 0}},
+        {[](D d) { d.clearTeachedPoint(0); d.clearTeachedPoint(10); return L{}; }, L{}},
+        {[](D d) { return L{d.calculatePositionerFrame(2), d.calculatePositionerFrame(-1)}; }, L{0, 0}},
+        {[](D d) { d.clearPositionerFrame(10, 0); d.clearPositionerFrame(-1, 1); d.clearPositionerFrame(4, 2); return L{}; },
+         L{}},
+        {[](D d) { return L{d.get_axespos(2), d.get_axespos(-1)}; }, L{0.0, 0.0}},
+        {[](D d) {
+             d.setTool_Value(6, 9); d.setTool_Value(-1, 9); d.setAxisIndexCfg(2, 5); d.setAxisIndexCfg(-1, 5);
+             d.setAxisTypeCfg(2, 5); d.setAxisTypeCfg(-1, 5);
+             return L{};
+         }, L{}},
+        {[](D d) { return L{d.setDynRefSys(10), d.setDynRefSys(-1)}; }, L{false, false}},
+        {[](D d) { return L{d.saveDynRefSys(10), d.saveDynRefSys(-1), d.saveDynRefSys(INT_MAX)}; }, L{false, false, false}},
+        {[](D d) {
+             d.setVariableOframePoint(0); d.setVariableOframePoint(11); d.setVariableOframePoint(INT_MIN);
+             d.setVariableDynRefSys(0); d.setVariableDynRefSys(11);
+             return L{};
+         }, L{}},
+        {[](D d) { return L{d.setWobj_dyn0(10), d.setWobj_dyn0(-1), d.setWobj_dyn0(INT_MIN)}; }, L{false, false, false}},
+        {[](D d) { return L{d.initActiveDyn0(0), d.initActiveDyn0(11), d.initActiveDyn0(INT_MIN)}; }, L{false, false, false}},
+        {[](D d) { return L{d.initSetWobj_dyn0(0), d.initSetWobj_dyn0(11), d.initSetWobj_dyn0(INT_MIN)}; },
+         L{false, false, false}},
+        // A selected positioner out of range.
+        {[](D d) {
+             L results;
+             for (int id : {10, -1}) {
+                 d.setPositionerID(id);
+                 results << d.teachPoint(1) << d.teachPoint(7) << d.calculatePositionerFrame(0) << d.calculateUserFrame();
+             }
+             return results;
+         }, L{0, 0, 0, 0, 0, 0, 0, 0}},
     };
 
     for (int i = 0; i < 10; ++i) {
@@ -191,7 +173,7 @@ TEST_F(Operations, ArgumentsOutOfRangeDoNothing)
         d->setPositionerID(2);
         editor.clearCalls();
         const WriteLog writes;
-        EXPECT_EQ(cases[row].call(*d), cases[row].result) << "row " << row;
+        EXPECT_EQ(cases[row].call(*d), cases[row].results) << "row " << row;
         EXPECT_TRUE(writes.entries().isEmpty()) << "row " << row << ": " << qPrintable(writes.entries().join(' '));
         EXPECT_TRUE(editor.calls().empty()) << "row " << row;
         EXPECT_EQ(sim::VariableStore::instance().strayElementAccesses(), 0) << "row " << row;
