@@ -7,6 +7,7 @@
 
 #include <gmock/gmock.h>
 
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <functional>

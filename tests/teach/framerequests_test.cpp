@@ -3,6 +3,7 @@
 
 #include <controllersimulator.h>
 
+#include <QElapsedTimer>
 #include <QTimer>
 
 #include <vector>
