@@ -150,8 +150,8 @@ TEST_F(Lifecycle, AnInstanceDestroyedDuringAWaitLivesUntilTheWaitReturns)
         QTimer::singleShot(10, [&] {
             PositionerData::destroy();
             fresh = PositionerData::getInstance();
+            deletedDuringWait = deleted;
         });
-        QTimer::singleShot(25, [&] { deletedDuringWait = deleted; });
         operation.second(waiting);
         EXPECT_FALSE(deletedDuringWait) << operation.first;
         EXPECT_TRUE(deleted) << operation.first;
