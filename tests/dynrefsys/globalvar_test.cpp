@@ -61,7 +61,7 @@ TEST_F(GlobalVar, BaseNamesCannotBreakTheJsonOrTheXml)
 {
     const QByteArray input = goldenFile("globalvar-input.var");
     const std::pair<QString, QByteArray> cases[] = {
-        {"", ""}, {"ta\"ble", "ta\\&quot;ble"}, {"back\\slash", "back\\\\slash"}, {"a<b&c>d", "a&lt;b&amp;c&gt;d"},
+        {"", ""}, {"a b", "a b"}, {"ta\"ble", "ta\\&quot;ble"}, {"back\\slash", "back\\\\slash"}, {"a<b&c>d", "a&lt;b&amp;c&gt;d"},
         {"tab\tline\nend", "tab\\u0009line\\u000aend"}, {"&quot;", "&amp;quot;"}};
     for (const auto& c : cases) {
         d->dynBaseName = c.first;

@@ -91,14 +91,13 @@ TEST_F(CalibrationFile, IndicesFollowTheRobotsAxisCount)
     }
 }
 
-// Entries are taken by position, whatever their name or kind; what is missing
-// or not a number reads as its default, a frame keeps the values not given.
+// Entries are taken by position, whatever their name or kind, ten at most; what
+// is missing or not a number reads as its default, a frame keeps the values not
+// given.
 TEST_F(CalibrationFile, MissingAndOddValuesReadAsTheirDefaults)
 {
-    for (PositionerParm& p : d->parms) {
-        p.axes1Type = 7;
+    for (PositionerParm& p : d->parms)
         setFrame(p.axes1Frame, {9, 9, 9, 9, 9, 9});
-    }
     ASSERT_TRUE(readText("<?xml version=\"1.0\"?>\n<FramePar>\n"
                          "  <!-- comments are not part of the tree -->\n"
                          "  <Positioner><Axes2Type>-5</Axes2Type><Axes2Index>3</Axes2Index></Positioner>\n"
@@ -106,14 +105,15 @@ TEST_F(CalibrationFile, MissingAndOddValuesReadAsTheirDefaults)
                          "  <Other><Axes1Frame>1,2,3</Axes1Frame><Axes1Index>x</Axes1Index></Other>\n"
                          "  <Positioner><UserFrame>1,,3,x,5,6,7</UserFrame><Axes1Type>  4 </Axes1Type></Positioner>\n"
                          "  <Positioner><Axes1Index>2147483647</Axes1Index><Axes1Type>2147483647</Axes1Type>"
-                         "<Axes2Index>-2147483648</Axes2Index><Axes2Type>99999999999999</Axes2Type></Positioner>\n"
+                         "<Axes2Index>-2147483648</Axes2Index><Axes2Type>99999999999999</Axes2Type></Positioner>\n" +
+                         QByteArray("<Positioner/>").repeated(5) + "<Positioner><Axes1Type>5</Axes1Type></Positioner>"
                          "</FramePar>\n"));
     EXPECT_EQ(record(0), "1 0 0 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,0");
     EXPECT_EQ(record(1), "1 0 1 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,0");
     EXPECT_EQ(record(2), "1 0 1 0 1,2,3,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,0");
     EXPECT_EQ(record(3), "5 0 1 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 1,0,3,0,5,6");
     EXPECT_EQ(record(4), "2147483647 2147483640 2147483647 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,0");
-    EXPECT_EQ(record(5), "7 0 0 1 9,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,0");
+    EXPECT_EQ(record(9), "1 0 1 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,0");  // the eleventh is not read
 
     // Another root: the records stay, the baseline is taken all the same.
     d->parms[3].axes2Type = 4;
