@@ -158,11 +158,12 @@ TEST_F(Operations, ArgumentsOutOfRangeDoNothing)
     for (std::size_t row = 0; row < std::size(cases); ++row) {
         d->setPositionerID(2);
         editor.clearCalls();
+        const int strays = sim::VariableStore::instance().strayElementAccesses();
         const WriteLog writes;
         EXPECT_EQ(cases[row].call(*d), cases[row].results) << "row " << row;
         EXPECT_TRUE(writes.entries().isEmpty()) << "row " << row << ": " << qPrintable(writes.entries().join(' '));
         EXPECT_TRUE(editor.calls().empty()) << "row " << row;
-        EXPECT_EQ(sim::VariableStore::instance().strayElementAccesses(), 0) << "row " << row;
+        EXPECT_EQ(sim::VariableStore::instance().strayElementAccesses(), strays) << "row " << row;
         EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(d->parms), before.size()), before) << "row " << row;
         EXPECT_EQ(d->teachStatus, 0x5) << "row " << row;
         EXPECT_EQ(sim::Files::instance().transfers().size(), transfers) << "row " << row;
