@@ -4,10 +4,6 @@
 #include "golden.h"
 #include "simfixture.h"
 
-#include <functional>
-#include <iterator>
-#include <memory>
-
 namespace {
 
 class SaveFaults : public PositionerCell
@@ -16,31 +12,29 @@ class SaveFaults : public PositionerCell
 
 TEST_F(SaveFaults, AFileThatCannotBeWrittenWholeKeepsItsOldContent)
 {
-    const struct
-    {
-        const char* file;
-        const char* previous;  // a loadable file of more than 512 bytes
-        bool (PositionerData::*write)(QString);
-    } writers[] = {{"positionercalibframepar.xml", "positionercalibframepar.xml", &PositionerData::writePositionerFile},
-                   {"GLOBAL.var", "globalvar-input.var", &PositionerData::writeGlobalVarFile}};
-    const std::function<std::shared_ptr<void>()> faults[] = {
-        [] { return std::make_shared<FileSizeLimit>(512); },
-        [this] { return std::make_shared<ReadOnlyDirectory>(positionerDir()); }};
-
-    for (const auto& writer : writers) {
-        const QString path = positionerDir() + "/" + writer.file;
-        const QByteArray previous = goldenFile(writer.previous);
-        for (std::size_t fault = 0; fault < std::size(faults); ++fault) {
+    // Each a loadable file of more than 512 bytes before the write.
+    const std::pair<const char*, const char*> files[] = {{"positionercalibframepar.xml", "positionercalibframepar.xml"},
+                                                         {"GLOBAL.var", "globalvar-input.var"}};
+    for (const auto& file : files) {
+        const QString path = positionerDir() + "/" + file.first;
+        const QByteArray previous = goldenFile(file.second);
+        for (int fault = 0; fault < 2; ++fault) {
             writeFile(path, previous);
+            const auto write = [&] {
+                return path.endsWith(".xml") ? d->writePositionerFile(path) : d->writeGlobalVarFile(path);
+            };
             bool written = true;
-            {
-                const std::shared_ptr<void> inForce = faults[fault]();
-                written = (d->*writer.write)(path);
+            if (fault == 0) {
+                FileSizeLimit limit(512);
+                written = write();
+            } else {
+                ReadOnlyDirectory readOnly(positionerDir());
+                written = write();
             }
-            EXPECT_FALSE(written) << writer.file << ", fault " << fault;
-            EXPECT_EQ(readFile(path), previous) << writer.file << ", fault " << fault;
+            EXPECT_FALSE(written) << file.first << ", fault " << fault;
+            EXPECT_EQ(readFile(path), previous) << file.first << ", fault " << fault;
             // No temporary file is left behind either.
-            EXPECT_EQ(QDir(positionerDir()).entryList(QDir::Files | QDir::Hidden), QStringList{writer.file});
+            EXPECT_EQ(QDir(positionerDir()).entryList(QDir::Files | QDir::Hidden), QStringList{file.first});
             QFile::remove(path);
         }
     }
