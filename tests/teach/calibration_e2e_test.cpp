@@ -5,9 +5,6 @@
 #include <cellmodel.h>
 #include <controllersimulator.h>
 
-#include <QCoreApplication>
-#include <QElapsedTimer>
-
 #include <cmath>
 
 namespace {
@@ -23,11 +20,7 @@ protected:
     void teach(int n)
     {
         ASSERT_EQ(d->teachPoint(n), 1) << "point " << n;
-        QElapsedTimer timer;
-        timer.start();
-        while (teachRequest && timer.elapsed() < 2000)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        ASSERT_FALSE(teachRequest);
+        ASSERT_TRUE(processEventsUntil([this] { return !teachRequest; }));
     }
 
     static void expectNear(const double (&actual)[6], const cellsim::Frame& expected)
