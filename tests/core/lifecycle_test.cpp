@@ -105,7 +105,7 @@ TEST_F(Lifecycle, TheWaitKeepsTheHostsEventsGoing)
     EXPECT_EQ(fired, 0);
     d->delay_MSec(40);
     EXPECT_GE(timer.elapsed(), 40);
-    EXPECT_GE(fired, 5);
+    EXPECT_GT(fired, 0);
 }
 
 // Each operation that waits may see the host destroy the instance from a

@@ -24,7 +24,6 @@ protected:
     rtmCustomRvarIntVect axesStatus{"ipos.calculate_axes_status", 2, 1};
     rtmCustomRvarInt axesIndex{"ipos.axesindex", 1};
     rtmCustomRvarInt userStatus{"ipos.calculate_user_status", 1};
-    rtmCustomRvarRealVect userframe{"ipos.userframe", 6, 1};
 
     static void fill(const char* name, const Frame& values)
     {
