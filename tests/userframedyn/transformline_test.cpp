@@ -51,6 +51,7 @@ TEST_F(TransformLine, Rules)
         {0, "<Comment>date</Comment>", {}, 0},
         // Destinations choose the dynamic work object, 1 to 5, the lowest of a line.
         {0, "  <dest>wobj2_dyn</dest>", {}, 2},
+        {2, "<dest>wobj5_dyn</dest>", {}, 5},
         {2, "<dest>wobj6_dyn</dest>", {}, 2},
         {2, "<dest>wobj0</dest>", {}, 2},
         {2, "<dest>wobj10_dyn</dest>", {}, 2},
