@@ -64,7 +64,10 @@ TEST_F(Lifecycle, OneInstanceWithItsDefaultsUntilDestroyed)
     d->setMaxAuxjNum(2);
     d->teachStatus = 0x1ff;
     d->setUsedVars_currentposID(true);
+    bool deleted = false;
+    QObject::connect(d, &QObject::destroyed, [&] { deleted = true; });
     PositionerData::destroy();
+    EXPECT_TRUE(deleted) << "outside a wait the instance goes at once";
     PositionerData::destroy();
     expectDefaults(*PositionerData::getInstance());
     EXPECT_EQ(fetches(), 2);
