@@ -17,6 +17,9 @@ BUILD_FUZZ ?= build-fuzz
 BUILD_ARM64 ?= build-arm64
 FUZZ_SECONDS ?= 60
 JOBS ?= $(shell nproc 2>/dev/null || echo 2)
+# The tests spend most of their time waiting for simulated answers, so more of
+# them run at once than there are cores.
+TEST_JOBS ?= $(shell echo $$(( $(JOBS) * 2 )))
 
 PACKAGES := cmake make g++ qtbase5-dev libpugixml-dev \
             libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev \
@@ -61,7 +64,7 @@ run: build
 	$(BUILD)/demo/positioner_demo
 
 test: build
-	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(TEST_JOBS)
 
 $(BUILD_SANITIZE)/CMakeCache.txt: | deps
 	cmake -S . -B $(BUILD_SANITIZE) -DCMAKE_BUILD_TYPE=Debug $(PROJECT_OPTIONS) -DPOSITIONER_SANITIZE=ON \
@@ -70,7 +73,7 @@ $(BUILD_SANITIZE)/CMakeCache.txt: | deps
 test-sanitize: deps $(BUILD_SANITIZE)/CMakeCache.txt
 	cmake --build $(BUILD_SANITIZE) -j $(JOBS)
 	cd $(BUILD_SANITIZE) && ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(JOBS)
+	  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 ctest --output-on-failure -j $(TEST_JOBS)
 
 bench: build
 	$(BUILD)/bench/wait_bench

@@ -10,6 +10,29 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QStringList>
+
+// Every write of a controller variable while it lives, as "name=value".
+class WriteLog
+{
+public:
+    WriteLog()
+    {
+        id_ = sim::VariableStore::instance().observe([this](const QString& name, const QVariant& value) {
+            entries_ << name + QLatin1Char('=') + value.toString();
+        });
+    }
+    ~WriteLog() { sim::VariableStore::instance().unobserve(id_); }
+    WriteLog(const WriteLog&) = delete;
+    WriteLog& operator=(const WriteLog&) = delete;
+
+    const QStringList& entries() const { return entries_; }
+    void clear() { entries_.clear(); }
+
+private:
+    int id_ = 0;
+    QStringList entries_;
+};
 
 // A fresh simulated pendant and controller with empty file trees, and no
 // instance of the library yet.
@@ -24,7 +47,13 @@ protected:
         QDir(sim::Files::instance().controllerRoot()).removeRecursively();
     }
 
-    void TearDown() override { PositionerData::destroy(); }
+    void TearDown() override
+    {
+        PositionerData::destroy();
+        // What the platform would answer there is undefined, whatever the test.
+        EXPECT_EQ(sim::VariableStore::instance().strayElementAccesses(), 0)
+            << "an element outside its vector was read or written";
+    }
 
     static QString positionerDir()
     {

@@ -71,13 +71,14 @@ int DataAccess::setValueBitStatus(int mask, int bit, bool on)
 }
 
 bool DataAccess::GetFileFromController2TPU(const QString& controllerPath, const QString& localPath,
-                                           bool /*reserved*/)
+                                           bool reserved)
 {
-    return sim::Files::instance().fetch(controllerPath, localPath);
+    // The reserved argument is false in every call the platform documents.
+    return !reserved && sim::Files::instance().fetch(controllerPath, localPath);
 }
 
 bool DataAccess::SendFileFromTPU2Controller(const QString& localPath,
-                                            const QString& controllerPath, bool /*reserved*/)
+                                            const QString& controllerPath, bool reserved)
 {
-    return sim::Files::instance().send(localPath, controllerPath);
+    return !reserved && sim::Files::instance().send(localPath, controllerPath);
 }

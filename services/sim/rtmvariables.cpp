@@ -26,14 +26,16 @@ void setUsedEach(Elements& elements, bool on)
 }
 
 // An index outside the vector reaches a detached element that reads as 0 and
-// drops writes.
+// drops writes; the store counts the access.
 template <typename Elements>
 auto& elementAt(const Elements& elements, int index)
 {
     using Element = typename Elements::value_type::element_type;
     static Element* detached = new Element(QString(), 1);
-    if (index < 0 || static_cast<std::size_t>(index) >= elements.size())
+    if (index < 0 || static_cast<std::size_t>(index) >= elements.size()) {
+        sim::VariableStore::instance().countStrayElementAccess();
         return *detached;
+    }
     return *elements[static_cast<std::size_t>(index)];
 }
 

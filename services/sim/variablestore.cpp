@@ -56,6 +56,7 @@ void VariableStore::reset()
         entry.second.used = false;
     }
     usedLog_.clear();
+    strayElementAccesses_ = 0;
 }
 
 RtmVariableSlot* VariableStore::slot(const QString& name, const QVariant& defaultValue)

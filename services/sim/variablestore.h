@@ -48,6 +48,12 @@ public:
     const std::vector<UsedCall>& usedLog() const { return usedLog_; }
     void clearUsedLog() { usedLog_.clear(); }
 
+    // Reads and writes of an element outside its vector. The platform leaves
+    // them undefined, so a sound caller never makes one; here they read 0 and
+    // are dropped, and counted.
+    int strayElementAccesses() const { return strayElementAccesses_; }
+    void countStrayElementAccess() { ++strayElementAccesses_; }
+
     // Called after every write, with the new value. Observers may write
     // variables and add or remove observers.
     int observe(Observer observer);
@@ -71,6 +77,7 @@ private:
     std::vector<std::pair<int, Observer>> observers_;
     int nextObserverId_ = 1;
     std::vector<UsedCall> usedLog_;
+    int strayElementAccesses_ = 0;
 };
 
 }  // namespace sim

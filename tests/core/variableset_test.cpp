@@ -1,93 +1,24 @@
-// The controller variable set: its variables, their registration and the
-// accessors of single variables.
+// The controller variable set: its variables and their registration.
+#include "golden.h"
 #include "simfixture.h"
-
-#include <gmock/gmock.h>
-
-#include <QRegularExpression>
-
-using ::testing::ElementsAreArray;
 
 namespace {
 
-struct Expected
-{
-    const char* name;
-    QMetaType::Type type;
-    int length;  // 0 for a scalar
-};
-
-// As the controller's positioner routines know them, in the order of creation.
-const Expected variableSet[] = {
-    {"ipos.enable", QMetaType::Bool, 0},
-    {"ipos.breadcalibframe", QMetaType::Bool, 0},
-    {"ipos.calculate_axes", QMetaType::Bool, 0},
-    {"ipos.calculate_user", QMetaType::Bool, 0},
-    {"ipos.calculate_user_type", QMetaType::Bool, 0},
-    {"ipos.bteachpoint", QMetaType::Bool, 0},
-    {"ipos.bclearpoint", QMetaType::Bool, 0},
-    {"ipos.axesindex", QMetaType::Int, 0},
-    {"ipos.pointindex", QMetaType::Int, 0},
-    {"ipos.posindex", QMetaType::Int, 0},
-    {"ipos.bswitchpos", QMetaType::Bool, 0},
-    {"ipos.enableaxesnum", QMetaType::Int, 0},
-    {"ipos.axisindex_cfg", QMetaType::Int, 2},
-    {"ipos.axistype_cfg", QMetaType::Int, 2},
-    {"ipos.currentpoint", QMetaType::Double, 6},
-    {"ipos.posframe1", QMetaType::Double, 6},
-    {"ipos.posframe2", QMetaType::Double, 6},
-    {"ipos.posframe2tobase", QMetaType::Double, 6},
-    {"ipos.userframe", QMetaType::Double, 6},
-    {"ipos.teachstatus", QMetaType::Int, 0},
-    {"ipos.calculate_axes_status", QMetaType::Int, 2},
-    {"ipos.calculate_user_status", QMetaType::Int, 0},
-    {"ipos.currentposindex", QMetaType::Int, 0},
-    {"iauxj.auxcurrentposition", QMetaType::Double, 6},
-    {"ipos.tool_value", QMetaType::Double, 6},
-    {"ipos.enable_slave_robot", QMetaType::Bool, 0},
-    {"ipos.axespos", QMetaType::Double, 2},
-    {"ipos.currentwobj", QMetaType::QString, 0},
-    {"iauxj.obs_auxfunc", QMetaType::Int, 6},
-    {"ipos.tpu_active_wobj_dyn0", QMetaType::Bool, 0},
-};
-
-QStringList controllerNames(const Expected& variable)
-{
-    if (variable.length == 0)
-        return {variable.name};
-    QStringList names;
-    for (int k = 0; k < variable.length; ++k)
-        names << QStringLiteral("%1[%2]").arg(variable.name).arg(k);
-    return names;
-}
-
-QStringList controllerNames(std::initializer_list<const char*> variables)
-{
-    QStringList names;
-    for (const char* name : variables) {
-        for (const Expected& variable : variableSet) {
-            if (QLatin1String(variable.name) == QLatin1String(name))
-                names << controllerNames(variable);
-        }
-    }
-    return names;
-}
-
-class VariableSet : public SimulatedCell
+class VariableSet : public PositionerCell
 {
 protected:
-    PositionerData* positioner = nullptr;
+    sim::VariableStore& store = sim::VariableStore::instance();
+
     void SetUp() override
     {
-        SimulatedCell::SetUp();
-        positioner = PositionerData::getInstance();
-        sim::VariableStore::instance().clearUsedLog();
+        PositionerCell::SetUp();
+        store.clearUsedLog();
     }
 
-    static QStringList usedNames(bool on)
+    QStringList registered(bool on) const
     {
         QStringList names;
-        for (const sim::UsedCall& call : sim::VariableStore::instance().usedLog()) {
+        for (const sim::UsedCall& call : store.usedLog()) {
             if (call.on == on)
                 names << call.name;
         }
@@ -95,22 +26,15 @@ protected:
     }
 };
 
-TEST_F(VariableSet, TheLibraryCreatesItsThirtyVariablesWhenLoaded)
+// As the controller's positioner routines know them: made when the library is
+// loaded, the first variables of the process, in this order.
+TEST_F(VariableSet, TheLibraryCreatesItsVariablesWhenLoaded)
 {
-    // The library's objects are the first variables of the process.
-    QStringList expected;
-    for (const Expected& variable : variableSet)
-        expected << controllerNames(variable);
-    const QStringList created = sim::VariableStore::instance().creationOrder().mid(0, expected.size());
-    EXPECT_THAT(created, ElementsAreArray(expected));
-
-    for (const Expected& variable : variableSet) {
-        for (const QString& name : controllerNames(variable)) {
-            EXPECT_EQ(static_cast<int>(sim::VariableStore::instance().value(name).type()),
-                      static_cast<int>(variable.type))
-                << qPrintable(name);
-        }
-    }
+    const QStringList expected = QString::fromLatin1(goldenFile("variableset.txt")).split('\n', Qt::SkipEmptyParts);
+    QStringList created;
+    for (const QString& name : store.creationOrder().mid(0, expected.size()))
+        created << name + ' ' + store.value(name).typeName();
+    EXPECT_EQ(created, expected);
     EXPECT_EQ(ipos_currentposindex.name(), "ipos.currentposindex");
     EXPECT_EQ(obs_auxfunc.name(), "iauxj.obs_auxfunc");
     EXPECT_EQ(obs_auxfunc.count(), 6);
@@ -118,66 +42,35 @@ TEST_F(VariableSet, TheLibraryCreatesItsThirtyVariablesWhenLoaded)
 
 TEST_F(VariableSet, RegistersThePositionerSetInItsOrder)
 {
-    EXPECT_TRUE(positioner->setUsedVars_positioner(true));
-    const QStringList expected = controllerNames(
-        {"ipos.enable", "ipos.bclearpoint", "ipos.posindex", "ipos.bswitchpos", "ipos.posframe1",
-         "ipos.posframe2", "ipos.posframe2tobase", "ipos.userframe", "ipos.teachstatus",
-         "ipos.calculate_axes_status", "ipos.calculate_user_status", "ipos.currentposindex",
-         "iauxj.auxcurrentposition", "ipos.enable_slave_robot", "ipos.axespos", "iauxj.obs_auxfunc"});
-    EXPECT_THAT(usedNames(true), ElementsAreArray(expected));
-    EXPECT_TRUE(usedNames(false).isEmpty());
-    EXPECT_FALSE(sim::VariableStore::instance().isUsed("ipos.currentpoint[0]"));
-    EXPECT_FALSE(sim::VariableStore::instance().isUsed("ipos.bteachpoint"));
+    const QStringList expected = QString::fromLatin1(goldenFile("registration.txt")).split('\n', Qt::SkipEmptyParts);
+    EXPECT_TRUE(d->setUsedVars_positioner(true));
+    EXPECT_EQ(registered(true), expected);
+    EXPECT_TRUE(registered(false).isEmpty());
 
-    sim::VariableStore::instance().clearUsedLog();
-    EXPECT_TRUE(positioner->setUsedVars_positioner(false));
-    EXPECT_THAT(usedNames(false), ElementsAreArray(expected));
-    EXPECT_FALSE(positioner->usedCurrentPosID);
+    store.clearUsedLog();
+    EXPECT_TRUE(d->setUsedVars_positioner(false));
+    EXPECT_EQ(registered(false), expected);
+    EXPECT_TRUE(registered(true).isEmpty());
+    EXPECT_FALSE(d->usedCurrentPosID);
 }
 
+// The current-positioner pair stays registered while it is kept.
 TEST_F(VariableSet, TheCurrentPositionerPairStaysWhileItIsKept)
 {
-    EXPECT_TRUE(positioner->setUsedVars_currentposID(true));
-    EXPECT_TRUE(positioner->usedCurrentPosID);
-    EXPECT_THAT(usedNames(true), ElementsAreArray(QStringList{"ipos.bswitchpos", "ipos.currentposindex"}));
+    EXPECT_TRUE(d->setUsedVars_currentposID(true));
+    EXPECT_TRUE(d->usedCurrentPosID);
+    EXPECT_EQ(registered(true), (QStringList{"ipos.bswitchpos", "ipos.currentposindex"}));
 
-    sim::VariableStore::instance().clearUsedLog();
-    positioner->setUsedVars_positioner(false);
-    EXPECT_THAT(usedNames(true), ElementsAreArray(QStringList{"ipos.bswitchpos", "ipos.currentposindex"}));
-    EXPECT_TRUE(sim::VariableStore::instance().isUsed("ipos.bswitchpos"));
-    EXPECT_TRUE(sim::VariableStore::instance().isUsed("ipos.currentposindex"));
-    EXPECT_FALSE(sim::VariableStore::instance().isUsed("ipos.enable"));
-    EXPECT_TRUE(positioner->usedCurrentPosID);
-}
+    store.clearUsedLog();
+    d->setUsedVars_positioner(false);
+    EXPECT_EQ(registered(true), (QStringList{"ipos.bswitchpos", "ipos.currentposindex"}));
+    EXPECT_FALSE(store.isUsed("ipos.enable"));
+    EXPECT_TRUE(d->usedCurrentPosID);
 
-TEST_F(VariableSet, VectorAccessorsStayWithinTheirVector)
-{
-    rtmCustomRvarRealVect axespos("ipos.axespos", 2, 1);
-    axespos.setValue(0, 10.5);
-    axespos.setValue(1, -3.25);
-    EXPECT_EQ(positioner->get_axespos(0), 10.5);
-    EXPECT_EQ(positioner->get_axespos(1), -3.25);
-    EXPECT_EQ(positioner->get_axespos(2), 0.0);
-    EXPECT_EQ(positioner->get_axespos(-1), 0.0);
-
-    rtmCustomRvarRealVect tool("ipos.tool_value", 6, 1);
-    positioner->setTool_Value(5, 1.5);
-    positioner->setTool_Value(6, 9.0);
-    positioner->setTool_Value(-1, 9.0);
-    for (int k = 0; k < 5; ++k)
-        EXPECT_EQ(tool.getValue(k), 0.0);
-    EXPECT_EQ(tool.getValue(5), 1.5);
-
-    rtmCustomRvarIntVect indexCfg("ipos.axisindex_cfg", 2, 1);
-    rtmCustomRvarIntVect typeCfg("ipos.axistype_cfg", 2, 1);
-    positioner->setAxisIndexCfg(1, 8);
-    positioner->setAxisIndexCfg(2, 5);
-    positioner->setAxisTypeCfg(0, 3);
-    positioner->setAxisTypeCfg(-1, 5);
-    EXPECT_EQ(indexCfg.getValue(0), 0);
-    EXPECT_EQ(indexCfg.getValue(1), 8);
-    EXPECT_EQ(typeCfg.getValue(0), 3);
-    EXPECT_EQ(typeCfg.getValue(1), 0);
+    store.clearUsedLog();
+    EXPECT_TRUE(d->setUsedVars_currentposID(false));
+    EXPECT_EQ(registered(false), (QStringList{"ipos.bswitchpos", "ipos.currentposindex"}));
+    EXPECT_FALSE(d->usedCurrentPosID);
 }
 
 }  // namespace

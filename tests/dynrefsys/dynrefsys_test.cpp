@@ -7,58 +7,35 @@
 
 #include <gmock/gmock.h>
 
+#include <QElapsedTimer>
 #include <QTimer>
 
-using ::testing::ElementsAre;
+#include <functional>
+
 using ::testing::ElementsAreArray;
 
 namespace {
-
-struct Write
-{
-    QString name;
-    QVariant value;
-};
 
 class DynRefSys : public PositionerCell
 {
 protected:
     sim::ProgramEditor& editor = sim::ProgramEditor::instance();
-    std::unique_ptr<ControllerSimulator> controller;
-    std::vector<Write> writes;
-    int observer = 0;
+    ControllerSimulator controller;
+    WriteLog writes;
 
     void SetUp() override
     {
         PositionerCell::SetUp();
         editor.openPositionerProgram();
         ASSERT_TRUE(SampleFiles::installOnController("GLOBAL.var", "/xpl/GLOBAL.var"));
-        controller = std::make_unique<ControllerSimulator>();
-        controller->setLatency(20);
+        controller.setLatency(20);
         for (int i = 0; i < 10; ++i) {
             for (int k = 0; k < 6; ++k)
                 d->parms[i].userFrame[k] = 10.0 * (i + 1) + k;
         }
-        observer = sim::VariableStore::instance().observe(
-            [this](const QString& name, const QVariant& value) { writes.push_back({name, value}); });
     }
 
-    void TearDown() override
-    {
-        sim::VariableStore::instance().unobserve(observer);
-        controller.reset();
-        SimulatedCell::TearDown();
-    }
-
-    QStringList writtenNames() const
-    {
-        QStringList names;
-        for (const Write& w : writes)
-            names << w.name;
-        return names;
-    }
-
-    QStringList boxTexts() const
+    static QStringList boxTexts()
     {
         QStringList texts;
         for (const sim::ShownMessage& box : sim::MessageBoxes::instance().shown())
@@ -66,114 +43,81 @@ protected:
         return texts;
     }
 
-    QByteArray controllerGlobalVar() const
+    static QByteArray controllerGlobalVar()
     {
         return readFile(sim::Files::instance().controllerFile("/xpl/GLOBAL.var"));
     }
 };
 
+// The switch is asked for and acknowledged, GLOBAL.var goes round, and only a
+// registration the editor accepts is recorded on the controller.
 TEST_F(DynRefSys, SwitchesRewritesSendsAndRegisters)
 {
     d->parms[2].axes1Type = 2;
-    const unsigned int wobjId = sim::ProgramEditor::instance().getVisibleVarDef("wobj_dyn0").id();
-    editor.clearCalls();
-
-    ASSERT_TRUE(d->setDynRefSys(2));
-
-    // The library asks for the switch, the controller acknowledges, then the
-    // registration is recorded on the controller.
-    ASSERT_EQ(writes.size(), 4u);
-    EXPECT_EQ(writes[0].name, "ipos.posindex");
-    EXPECT_EQ(writes[0].value.toInt(), 3);
-    EXPECT_EQ(writes[1].name, "ipos.bswitchpos");
-    EXPECT_TRUE(writes[1].value.toBool());
-    EXPECT_EQ(writes[2].name, "ipos.bswitchpos");
-    EXPECT_FALSE(writes[2].value.toBool());
-    EXPECT_EQ(writes[3].name, "ipos.currentposindex");
-    EXPECT_EQ(writes[3].value.toInt(), 3);
-
-    EXPECT_THAT(editor.callNames(), ElementsAre("getVisibleVarDef", "setDynRefSys"));
-    ASSERT_EQ(editor.dynRefSystems().size(), 1u);
-    const sim::DynRefSysEntry& entry = editor.dynRefSystems()[0];
-    EXPECT_EQ(entry.id, wobjId);
-    EXPECT_EQ(entry.baseName, "table");
-    EXPECT_THAT(entry.frame, ElementsAreArray(d->parms[2].userFrame));
-    EXPECT_EQ(entry.kind, 1);
-
-    EXPECT_THAT(d->dynOframe, ElementsAreArray(d->parms[2].userFrame));
-    EXPECT_EQ(d->dynBaseName, "table");
-    EXPECT_TRUE(controllerGlobalVar().contains("&quot;oframe&quot;:{&quot;x&quot;:30,&quot;y&quot;:31,"));
-    EXPECT_TRUE(boxTexts().isEmpty());
-}
-
-TEST_F(DynRefSys, IndicesOutsideTheTenPositionersDoNothing)
-{
-    editor.clearCalls();
-    EXPECT_FALSE(d->setDynRefSys(10));
-    EXPECT_FALSE(d->setDynRefSys(-1));
-    EXPECT_FALSE(d->saveDynRefSys(10));
-    EXPECT_FALSE(d->saveDynRefSys(-1));
-    EXPECT_TRUE(writes.empty());
-    EXPECT_TRUE(editor.calls().empty());
-    d->setVariableOframePoint(0);
-    d->setVariableOframePoint(11);
-    d->setVariableDynRefSys(0);
-    d->setVariableDynRefSys(11);
-    EXPECT_TRUE(editor.calls().empty());
-}
-
-TEST_F(DynRefSys, WithoutWobjDyn0InTheProgramNothingIsRequested)
-{
-    editor.reset();
-    EXPECT_FALSE(d->setDynRefSys(0));
-    EXPECT_TRUE(writes.empty());
-    EXPECT_EQ(sim::Files::instance().transfers().size(), 1u);  // only the constructor's fetch
-}
-
-TEST_F(DynRefSys, ARefusedRegistrationKeepsWhatWasDoneBefore)
-{
-    editor.setAcceptDynRefSys(false);
-    ipos_currentposindex = 9;
-    EXPECT_FALSE(d->setDynRefSys(2));
-    EXPECT_EQ(int(rtmCustomRvarInt("ipos.posindex", 1)), 3);
+    for (bool accepted : {true, false}) {
+        editor.setAcceptDynRefSys(accepted);
+        ipos_currentposindex = 9;
+        writes.clear();
+        EXPECT_EQ(d->setDynRefSys(2), accepted);
+        QStringList expected = {"ipos.posindex=3", "ipos.bswitchpos=true", "ipos.bswitchpos=false"};
+        EXPECT_EQ(writes.entries(), accepted ? expected << "ipos.currentposindex=3" : expected);
+        const sim::DynRefSysEntry& entry = editor.dynRefSystems().back();
+        EXPECT_EQ(entry.id, editor.getVisibleVarDef("wobj_dyn0").id());
+        EXPECT_EQ(entry.baseName, "table");
+        EXPECT_THAT(entry.frame, ElementsAreArray(d->parms[2].userFrame));
+        EXPECT_EQ(entry.kind, 1);
+        EXPECT_THAT(d->dynOframe, ElementsAreArray(d->parms[2].userFrame));
+        EXPECT_EQ(d->dynBaseName, "table");
+        EXPECT_TRUE(controllerGlobalVar().contains("&quot;oframe&quot;:{&quot;x&quot;:30,&quot;y&quot;:31,"));
+        d->dynBaseName.clear();
+        sim::Files::instance().reset();
+        ASSERT_TRUE(SampleFiles::installOnController("GLOBAL.var", "/xpl/GLOBAL.var"));
+    }
     EXPECT_EQ(int(ipos_currentposindex), 9);
-    EXPECT_THAT(d->dynOframe, ElementsAreArray(d->parms[2].userFrame));
-    EXPECT_EQ(d->dynBaseName, "table");
-    EXPECT_TRUE(controllerGlobalVar().contains("&quot;x&quot;:30,"));
+    EXPECT_TRUE(boxTexts().isEmpty());
+
+    editor.reset();
+    writes.clear();
+    EXPECT_FALSE(d->setDynRefSys(0)) << "no wobj_dyn0 in the program";
+    EXPECT_TRUE(writes.entries().isEmpty());
+    EXPECT_TRUE(sim::Files::instance().transfers().empty());
 }
 
-TEST_F(DynRefSys, AFailedFetchShowsOneBoxAndStillRegisters)
+// A failed file exchange is shown, and the registration is made all the same.
+TEST_F(DynRefSys, FileExchangeFailuresAreShownInOrder)
 {
-    sim::Files::instance().failNextFetches(1);
-    EXPECT_TRUE(d->setDynRefSys(0));
-    EXPECT_THAT(boxTexts(), ElementsAre("Failed to get GLOBAL.var."));
+    const auto unreadable = [] { writeFile(sim::Files::instance().controllerFile("/xpl/GLOBAL.var"), "not xml"); };
+    const auto failSend = [] { sim::Files::instance().failNextSends(1); };
+    const struct
+    {
+        std::function<void()> fault;
+        QStringList boxes;
+    } cases[] = {
+        {[] { sim::Files::instance().failNextFetches(1); }, {"Failed to get GLOBAL.var."}},
+        {unreadable, {"Failed to write GLOBAL.var."}},
+        {failSend, {"Failed to send GLOBAL.var."}},
+        {[&] { unreadable(); failSend(); }, {"Failed to write GLOBAL.var.", "Failed to send GLOBAL.var."}},
+    };
+    for (const auto& c : cases) {
+        sim::MessageBoxes::instance().reset();
+        ASSERT_TRUE(SampleFiles::installOnController("GLOBAL.var", "/xpl/GLOBAL.var"));
+        c.fault();
+        const QByteArray before = controllerGlobalVar();
+        EXPECT_TRUE(d->setDynRefSys(0)) << qPrintable(c.boxes.join(' '));
+        EXPECT_EQ(boxTexts(), c.boxes);
+        EXPECT_EQ(controllerGlobalVar(), before) << "nothing rewritten reaches the controller";
+    }
+    EXPECT_EQ(editor.dynRefSystems().size(), std::size(cases));
     const sim::ShownMessage& box = sim::MessageBoxes::instance().shown()[0];
-    EXPECT_EQ(box.kind, 2);
-    EXPECT_EQ(box.buttons, 1);
-    EXPECT_TRUE(box.modal);
-    EXPECT_FALSE(box.closable);
-    EXPECT_EQ(box.defaultButton, 0);
-    EXPECT_FALSE(box.showIcon);
-    EXPECT_FALSE(box.autoClose);
-    EXPECT_EQ(box.title, "unchanged");
-    EXPECT_EQ(box.acceptText, "unchanged");
-    EXPECT_EQ(box.rejectText, "unchanged");
-    EXPECT_EQ(box.timeout, 18);
-    // Nothing was sent.
-    EXPECT_EQ(controllerGlobalVar(), SampleFiles::read("GLOBAL.var"));
+    EXPECT_EQ((QVariantList{box.kind, box.buttons, box.modal, box.closable, box.defaultButton, box.showIcon,
+                            box.autoClose, box.title, box.acceptText, box.rejectText, box.timeout}),
+              (QVariantList{2, 1, true, false, 0, false, false, "unchanged", "unchanged", "unchanged", 18}));
 }
 
-TEST_F(DynRefSys, FailedRewriteAndSendShowTwoBoxesInOrder)
+// Without the controller's acknowledgement the switch goes on after 100 rounds.
+TEST_F(DynRefSys, AcknowledgementBudget)
 {
-    writeFile(sim::Files::instance().controllerFile("/xpl/GLOBAL.var"), "not xml");
-    sim::Files::instance().failNextSends(1);
-    EXPECT_TRUE(d->setDynRefSys(0));
-    EXPECT_THAT(boxTexts(), ElementsAre("Failed to write GLOBAL.var.", "Failed to send GLOBAL.var."));
-}
-
-TEST_F(DynRefSys, AControllerThatNeverAcknowledgesDelaysButDoesNotStop)
-{
-    controller->setAnswering(false);
+    controller.setAnswering(false);
     QElapsedTimer timer;
     timer.start();
     EXPECT_TRUE(d->setDynRefSys(1));
@@ -182,74 +126,69 @@ TEST_F(DynRefSys, AControllerThatNeverAcknowledgesDelaysButDoesNotStop)
     EXPECT_EQ(int(ipos_currentposindex), 2);
 }
 
-TEST_F(DynRefSys, HostHandlersDuringTheWaitAreSafe)
+// The frame is read after the wait, so a handler's change is the one registered.
+TEST_F(DynRefSys, TheFrameIsTakenAfterTheAcknowledgement)
 {
-    controller->setLatency(60);
+    controller.setLatency(60);
     QTimer::singleShot(10, [this] { d->parms[4].userFrame[0] = -1.5; });
-    QTimer::singleShot(20, [] { PositionerData::destroy(); });
     EXPECT_TRUE(d->setDynRefSys(4));
-    // The frame read after the wait is the one registered.
     EXPECT_EQ(editor.dynRefSystems().at(0).frame[0], -1.5);
-    EXPECT_NE(PositionerData::getInstance(), nullptr);
 }
 
+// All ten points, then the object frame of wobj_dyn0, then the program is saved,
+// each in write mode; a constant point is not written.
 TEST_F(DynRefSys, SaveWritesAllPointsThenTheObjectFrameThenSaves)
 {
+    const unsigned int constant = editor.declare("oframe_p4", true);
     editor.clearCalls();
     ASSERT_TRUE(d->saveDynRefSys(3));
 
     QStringList expected;
-    for (int number = 1; number <= 11; ++number)
-        expected << "getVisibleVarDef" << "isWriteMode" << "setWriteMode" << "setVariable" << "setWriteMode";
+    for (int number = 1; number <= 11; ++number) {
+        expected << "getVisibleVarDef";
+        if (number != 4)
+            expected << "isWriteMode" << "setWriteMode" << "setVariable" << "setWriteMode";
+    }
     expected << "isWriteMode" << "setWriteMode" << "filename" << "saveProgram" << "setWriteMode";
-    EXPECT_THAT(editor.callNames(), ElementsAreArray(expected));
+    EXPECT_EQ(editor.callNames(), expected);
     EXPECT_EQ(editor.calls()[0].args[0].toString(), "oframe_p1");
-    EXPECT_EQ(editor.calls()[45].args[0].toString(), "oframe_p10");
-    EXPECT_EQ(editor.calls()[50].args[0].toString(), "wobj_dyn0");
+    EXPECT_EQ(editor.calls()[41].args[0].toString(), "oframe_p10");
+    EXPECT_EQ(editor.calls()[46].args[0].toString(), "wobj_dyn0");
     EXPECT_EQ(editor.calls().back().args[0].toBool(), false);
+    for (const sim::EditorCall& call : editor.calls())
+        EXPECT_FALSE(call.op == "setVariable" && call.args[0].toUInt() == constant);
 
     for (int number = 1; number <= 10; ++number) {
         const QVariantHash point = editor.value(QStringLiteral("oframe_p%1").arg(number)).toHash();
-        EXPECT_EQ(point.size(), 6);
-        EXPECT_EQ(point["x"].toDouble(), d->parms[number - 1].userFrame[0]);
-        EXPECT_EQ(point["c"].toDouble(), d->parms[number - 1].userFrame[5]);
+        EXPECT_EQ(point.size(), number == 4 ? 0 : 6);
+        EXPECT_EQ(point["x"].toDouble(), number == 4 ? 0 : d->parms[number - 1].userFrame[0]);
+        EXPECT_EQ(point["c"].toDouble(), number == 4 ? 0 : d->parms[number - 1].userFrame[5]);
     }
     const QVariantHash wobj = editor.value("wobj_dyn0").toHash();
     EXPECT_EQ(wobj.keys().size(), 6);
     EXPECT_EQ(wobj["oframe.x"].toDouble(), 40.0);
     EXPECT_EQ(wobj["oframe.c"].toDouble(), 45.0);
-    EXPECT_THAT(editor.savedPrograms(), ElementsAre("positioner_cell.xpl"));
+    EXPECT_EQ(editor.savedPrograms(), QStringList{"positioner_cell.xpl"});
     EXPECT_FALSE(editor.isWriteMode());
 }
 
-TEST_F(DynRefSys, AConstantPointIsLeftAsItIs)
-{
-    editor.declare("oframe_p4", true, QVariantHash{{"x", 1.0}});
-    EXPECT_TRUE(d->saveDynRefSys(0));
-    EXPECT_EQ(editor.value("oframe_p4").toHash(), (QVariantHash{{"x", 1.0}}));
-    EXPECT_EQ(editor.value("oframe_p5").toHash()["x"].toDouble(), 50.0);
-}
-
-TEST_F(DynRefSys, RefusedWriteModeWritesAndSavesNothing)
+// The write mode is left as it was: refused, nothing is written or saved; on
+// already, it stays on.
+TEST_F(DynRefSys, WriteModeIsLeftAsItWas)
 {
     editor.setRefuseWriteMode(true);
     EXPECT_FALSE(d->saveDynRefSys(0));
     EXPECT_TRUE(editor.value("oframe_p1").toHash().isEmpty());
     EXPECT_TRUE(editor.savedPrograms().isEmpty());
     EXPECT_FALSE(editor.isWriteMode());
-}
 
-TEST_F(DynRefSys, WriteModeAlreadyOnStaysOn)
-{
+    editor.setRefuseWriteMode(false);
     editor.setWriteModeDirectly(true);
     editor.clearCalls();
     EXPECT_TRUE(d->saveDynRefSys(0));
     EXPECT_TRUE(editor.isWriteMode());
-    for (const sim::EditorCall& call : editor.calls()) {
-        if (call.op == "setWriteMode") {
-            EXPECT_TRUE(call.args[0].toBool());
-        }
-    }
+    for (const sim::EditorCall& call : editor.calls())
+        EXPECT_FALSE(call.op == "setWriteMode" && !call.args[0].toBool());
 }
 
 }  // namespace

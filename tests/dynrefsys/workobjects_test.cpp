@@ -1,9 +1,7 @@
-// Making wobj0 or wobj_dyn0 the active work object.
+// Registering wobj_dyn0 without the controller's round trip.
 #include "simfixture.h"
 
 #include <gmock/gmock.h>
-
-#include <limits>
 
 using ::testing::ElementsAreArray;
 
@@ -18,21 +16,8 @@ protected:
     {
         PositionerCell::SetUp();
         editor.openPositionerProgram();
-        editor.clearCalls();
-        ipos_currentposindex = 42;
     }
-
-    unsigned int id(const char* name) { return editor.getVisibleVarDef(name).id(); }
 };
-
-TEST_F(WorkObjects, Wobj0TakesAnyIndex)
-{
-    EXPECT_TRUE(d->setWobj0(-1));
-    EXPECT_EQ(editor.activeRefSys(), id("wobj0"));
-    EXPECT_EQ(int(ipos_currentposindex), 0);
-    EXPECT_TRUE(d->setWobj0(std::numeric_limits<int>::max()));
-    EXPECT_EQ(int(ipos_currentposindex), std::numeric_limits<int>::min());
-}
 
 TEST_F(WorkObjects, InitActiveDyn0RegistersWithoutTheController)
 {
@@ -40,25 +25,23 @@ TEST_F(WorkObjects, InitActiveDyn0RegistersWithoutTheController)
     std::copy(frame, frame + 6, d->parms[6].userFrame);
     d->parms[6].axes1Type = 2;
     d->parms[6].axes2Type = 1;
+    const WriteLog writes;
     EXPECT_TRUE(d->initActiveDyn0(7));
     ASSERT_EQ(editor.dynRefSystems().size(), 1u);
-    EXPECT_EQ(editor.dynRefSystems()[0].id, id("wobj_dyn0"));
+    EXPECT_EQ(editor.dynRefSystems()[0].id, editor.getVisibleVarDef("wobj_dyn0").id());
     EXPECT_EQ(editor.dynRefSystems()[0].baseName, "table");
     EXPECT_THAT(editor.dynRefSystems()[0].frame, ElementsAreArray(frame));
     EXPECT_EQ(editor.dynRefSystems()[0].kind, 3);
     EXPECT_THAT(d->dynOframe, ElementsAreArray(frame));
     EXPECT_EQ(d->dynBaseName, "table");
-    EXPECT_EQ(int(ipos_currentposindex), 42);
-    EXPECT_EQ(int(rtmCustomRvarInt("ipos.posindex", 1)), 0);
+    EXPECT_TRUE(writes.entries().isEmpty());
+    EXPECT_EQ(editor.activeRefSys(), 0u);
 }
 
-TEST_F(WorkObjects, InitActiveDyn0RefusesWhatItCannotRegister)
+TEST_F(WorkObjects, InitActiveDyn0KeepsTheFrameOnlyWhenWobjDyn0IsThere)
 {
     d->dynBaseName = "before";
     d->parms[0].userFrame[0] = 5;
-    EXPECT_FALSE(d->initActiveDyn0(0));
-    EXPECT_FALSE(d->initActiveDyn0(11));
-    EXPECT_TRUE(editor.calls().empty());
     editor.reset();
     EXPECT_FALSE(d->initActiveDyn0(1));
     EXPECT_EQ(d->dynBaseName, "before");
@@ -69,6 +52,7 @@ TEST_F(WorkObjects, InitActiveDyn0RefusesWhatItCannotRegister)
     editor.setAcceptDynRefSys(false);
     EXPECT_FALSE(d->initActiveDyn0(1));
     EXPECT_EQ(d->dynOframe[0], 5.0);
+    EXPECT_EQ(d->dynBaseName, "table");
 }
 
 TEST_F(WorkObjects, TheKindFollowsTheAxisTypes)
@@ -83,20 +67,6 @@ TEST_F(WorkObjects, TheKindFollowsTheAxisTypes)
         ASSERT_TRUE(d->initActiveDyn0(1));
         EXPECT_EQ(editor.dynRefSystems().back().kind, c.kind) << c.axes1Type << "," << c.axes2Type;
     }
-}
-
-}  // namespace
-
-namespace {
-
-TEST_F(WorkObjects, ExtremeNumbersAreRefusedWithoutOverflow)
-{
-    EXPECT_FALSE(d->initActiveDyn0(std::numeric_limits<int>::min()));
-    EXPECT_FALSE(d->initSetWobj_dyn0(std::numeric_limits<int>::min()));
-    EXPECT_FALSE(d->setWobj_dyn0(std::numeric_limits<int>::min()));
-    d->setVariableOframePoint(std::numeric_limits<int>::min());
-    EXPECT_FALSE(d->saveDynRefSys(std::numeric_limits<int>::max()));
-    EXPECT_TRUE(editor.calls().empty());
 }
 
 }  // namespace

@@ -1,64 +1,46 @@
-// A calibration file that cannot be written completely is never half replaced,
-// and the failure reaches the caller.
+// A file that cannot be written completely is never half replaced, and the
+// failure reaches the caller.
 #include "faultinjection.h"
+#include "golden.h"
 #include "simfixture.h"
 
 namespace {
 
 class SaveFaults : public PositionerCell
 {
-protected:
-    QString path;
-    QByteArray previous;
-
-    void SetUp() override
-    {
-        PositionerCell::SetUp();
-        path = positionerDir() + "/positionercalibframepar.xml";
-        d->parms[0].axes1Type = 2;
-        ASSERT_TRUE(d->writePositionerFile(path));
-        previous = readFile(path);
-        d->parms[0].axes1Type = 3;
-        d->parms[5].userFrame[0] = 123.4567;
-    }
-
-    void expectPreviousFileIntact()
-    {
-        EXPECT_EQ(readFile(path), previous);
-        // No temporary file is left behind either.
-        EXPECT_EQ(QDir(positionerDir()).entryList(QDir::Files | QDir::Hidden),
-                  QStringList{"positionercalibframepar.xml"});
-    }
 };
 
-TEST_F(SaveFaults, AWriteThatFailsPartWayKeepsTheOldFile)
+TEST_F(SaveFaults, AFileThatCannotBeWrittenWholeKeepsItsOldContent)
 {
-    ASSERT_GT(previous.size(), 1000);
-    bool written = true;
-    {
-        FileSizeLimit limit(512);
-        written = d->writePositionerFile(path);
+    // Each a loadable file of more than 512 bytes before the write.
+    const std::pair<const char*, const char*> files[] = {{"positionercalibframepar.xml", "positionercalibframepar.xml"},
+                                                         {"GLOBAL.var", "globalvar-input.var"}};
+    for (const auto& file : files) {
+        const QString path = positionerDir() + "/" + file.first;
+        const QByteArray previous = goldenFile(file.second);
+        for (int fault = 0; fault < 2; ++fault) {
+            writeFile(path, previous);
+            const auto write = [&] {
+                return path.endsWith(".xml") ? d->writePositionerFile(path) : d->writeGlobalVarFile(path);
+            };
+            bool written = true;
+            if (fault == 0) {
+                FileSizeLimit limit(512);
+                written = write();
+            } else {
+                ReadOnlyDirectory readOnly(positionerDir());
+                written = write();
+            }
+            EXPECT_FALSE(written) << file.first << ", fault " << fault;
+            EXPECT_EQ(readFile(path), previous) << file.first << ", fault " << fault;
+            // No temporary file is left behind either.
+            EXPECT_EQ(QDir(positionerDir()).entryList(QDir::Files | QDir::Hidden), QStringList{file.first});
+            QFile::remove(path);
+        }
     }
-    EXPECT_FALSE(written);
-    expectPreviousFileIntact();
-}
-
-TEST_F(SaveFaults, AReadOnlyDirectoryIsReported)
-{
-    bool written = true;
-    {
-        ReadOnlyDirectory readOnly(positionerDir());
-        written = d->writePositionerFile(path);
-    }
-    EXPECT_FALSE(written);
-    expectPreviousFileIntact();
-}
-
-TEST_F(SaveFaults, AMissingDirectoryIsReported)
-{
     EXPECT_FALSE(d->writePositionerFile(positionerDir() + "/no/such/dir/calib.xml"));
-    EXPECT_FALSE(d->writePositionerFile(path + "/inside-a-file.xml"));
-    expectPreviousFileIntact();
+    writeFile(positionerDir() + "/a-file", "");
+    EXPECT_FALSE(d->writePositionerFile(positionerDir() + "/a-file/inside-a-file.xml"));
 }
 
 }  // namespace

@@ -1,257 +1,188 @@
 // Teaching calibration points: capture, the plausibility checks, clearing.
 #include "simfixture.h"
 
-#include <controllersimulator.h>
-
 #include <QTimer>
+
+#include <vector>
 
 namespace {
 
-class Teaching : public SimulatedCell
+class Teaching : public PositionerCell
 {
 protected:
-    ControllerSimulator controller;
-    PositionerData* positioner = nullptr;
     rtmCustomRvarRealVect external{"iauxj.auxcurrentposition", 6, 1};
     rtmCustomRvarInt teachStatusVar{"ipos.teachstatus", 1};
-    rtmCustomRvarInt pointIndex{"ipos.pointindex", 1};
-    rtmCustomRvarBool teachRequest{"ipos.bteachpoint", 1};
-    rtmCustomRvarBool clearRequest{"ipos.bclearpoint", 1};
 
     void SetUp() override
     {
-        SimulatedCell::SetUp();
-        positioner = PositionerData::getInstance();
-        positioner->setPositionerID(0);
-        positioner->setMaxAuxjNum(2);
+        PositionerCell::SetUp();
+        d->setPositionerID(0);
     }
 
-    // Jogs the robot to x (the other coordinates 0) and the first two external
-    // axes to e0 and e1, teaches point n and lets the controller take it.
-    int teachAt(int n, double x, double e0 = 0.0, double e1 = 0.0)
+    // The robot at pose (the rest 0), the external axes at values (the rest 0).
+    void moveTo(const std::vector<double>& pose, const std::vector<double>& values)
     {
-        sim::Robot::instance().setPose(x, 0, 0, 0, 0, 0);
-        external.setValue(0, e0);
-        external.setValue(1, e1);
-        const int result = positioner->teachPoint(n);
-        processEventsUntil([&] { return !teachRequest; }, 200);
-        return result;
-    }
-
-    // Point n as if taught: the given values and its bit in teachStatus.
-    void assumeTaught(int n, std::initializer_list<double> values)
-    {
-        TeachedPoint point;
-        std::copy(values.begin(), values.end(), point.values);
-        positioner->teachedPoints[n - 1] = point;
-        positioner->teachStatus |= 1 << (n - 1);
+        double p[6] = {};
+        std::copy(pose.begin(), pose.end(), p);
+        sim::Robot::instance().setPose(p[0], p[1], p[2], p[3], p[4], p[5]);
+        for (int k = 0; k < 6; ++k)
+            external.setValue(k, k < int(values.size()) ? values[std::size_t(k)] : 0.0);
     }
 };
 
-TEST_F(Teaching, PointNumbersOutsideOneToNineDoNothing)
+struct Point
 {
-    sim::Robot::instance().setPose(1, 2, 3, 4, 5, 6);
-    positioner->teachStatus = 0x5;
-    pointIndex = 42;
-    for (int n : {0, 10, -1}) {
-        EXPECT_EQ(positioner->teachPoint(n), 0);
-        EXPECT_FALSE(positioner->checkPointPosition(n));
-        EXPECT_FALSE(positioner->checkAuxjPosition(n));
-        EXPECT_EQ(positioner->checkAuxjIdRun(n, 0), 0);
-        positioner->clearTeachedPoint(n);
-    }
-    EXPECT_EQ(positioner->teachStatus, 0x5);
-    EXPECT_EQ(int(pointIndex), 42);
-    EXPECT_FALSE(bool(teachRequest));
-    EXPECT_FALSE(bool(clearRequest));
-    for (const TeachedPoint& point : positioner->teachedPoints)
-        EXPECT_EQ(point.values[0], 0.0);
-}
+    int n;
+    std::vector<double> pose;
+    std::vector<double> external;
+};
 
-TEST_F(Teaching, AnAcceptedPointIsRequestedAndTakenByTheController)
+// The new point against one earlier point that the controller reports taught,
+// on a six-axis robot.
+TEST_F(Teaching, PlausibilityChecksAtTheirEdges)
 {
-    sim::Robot::instance().setPose(100, 0, 0, 0, 0, 0);
-    ASSERT_EQ(positioner->teachPoint(2), 1);
-    EXPECT_EQ(int(pointIndex), 2);
-    EXPECT_TRUE(bool(teachRequest));
-    EXPECT_EQ(positioner->teachStatus, 0x2);
-    ASSERT_TRUE(processEventsUntil([&] { return !teachRequest; }));
-    EXPECT_EQ(int(teachStatusVar), 0x2);
-    EXPECT_EQ(controller.positionerRoutines().point(2).position.x(), 100.0);
-}
+    const struct
+    {
+        Point earlier, point;
+        int axisIndex, maxAuxjNum, code, idRun;
+    } cases[] = {
+        // The cartesian distance, summed over the six values, angles included.
+        {{1, {100}, {0}}, {2, {105}, {10}}, 0, 2, 1, 0},
+        {{1, {100}, {0}}, {2, {104.999}, {10}}, 0, 2, -1, 0},
+        {{1, {100}, {0}}, {2, {100, 0, 0, 0, 0, 4.999}, {10}}, 0, 2, -1, 0},
+        {{1, {100}, {0}}, {2, {102.5, 0, 0, 0, 0, 2.5}, {10}}, 0, 2, 1, 0},
+        // Axis points: the external axes move 5 or more in all.
+        {{1, {0}, {0}}, {2, {100}, {5.0}}, 0, 2, 1, 0},
+        {{4, {0}, {0}}, {6, {100}, {4.999}}, 0, 2, -2, 0},
+        // User-frame points: they stay below 5.
+        {{7, {0}, {0, 0}}, {8, {100}, {3.0, 1.999}}, 0, 2, 1, 0},
+        {{9, {0}, {0, 0}}, {8, {100}, {3.0, 2.0}}, 0, 2, -3, 0},
+        // The axis's own external axis moves 2 or more, the others 2 at most.
+        {{1, {0}, {10, 20}}, {3, {50}, {13, 22}}, 0, 2, 1, 0},
+        {{1, {0}, {10, 20}}, {2, {50}, {12, 20}}, 0, 2, -2, 0},
+        {{1, {0}, {10, 20}}, {2, {50}, {11.999, 20}}, 0, 2, -2, 1},
+        {{1, {0}, {10, 20}}, {2, {50}, {13, 22.001}}, 0, 2, -4, 2},
+        {{4, {0}, {10, 20}}, {5, {50}, {12, 25}}, 1, 2, 1, 0},
+        {{4, {0}, {0, 0, 0}}, {5, {50}, {2, 3, 0}}, 1, 3, 1, 0},
+        {{4, {0}, {0, 0, 0}}, {5, {50}, {2, 3, 0.5}}, 1, 3, -4, 2},
+        // Values past the compared run are never compared.
+        {{1, {0}, {0, 0, 9}}, {2, {100}, {5, 0}}, 0, 2, 1, 0},
+        {{7, {0}, {0, 0, 9}}, {8, {100}, {1, 0}}, 0, 2, 1, 1},
+        // An axis index outside the compared run never moved.
+        {{1, {0}, {0, 0}}, {2, {100}, {10, 10}}, 2, 2, -3, 1},
+        {{1, {0}, {0, 0}}, {2, {100}, {10, 10}}, -1, 2, -3, 1},
+        // Without external axes axis points fail and user-frame points pass.
+        {{1, {0}, {0}}, {2, {100}, {50}}, 0, 0, -2, 1},
+        {{1, {0}, {0}}, {2, {100}, {50}}, 0, -3, -2, 1},
+        {{7, {0}, {0}}, {8, {100}, {50}}, 0, 0, 1, 1},
+        // More than six external axes compare the six there are.
+        {{7, {0}, {0, 0, 0, 0, 0, 0}}, {8, {100}, {0, 0, 0, 0, 0, 4.999}}, 0, 40, 1, 1},
+        {{7, {0}, {0, 0, 0, 0, 0, 0}}, {8, {100}, {0, 0, 0, 0, 0, 5.0}}, 0, 40, -3, 1},
+        // Points of other groups are never compared.
+        {{1, {100}, {10}}, {4, {100}, {10}}, 0, 2, 1, 0},
+        {{4, {100}, {10}}, {7, {100}, {10}}, 0, 2, 1, 0},
+    };
+    rtmCustomRvarInt pointIndex("ipos.pointindex", 1);
+    for (const auto& c : cases) {
+        const QString row = QStringLiteral("point %1 after %2, axis %3 of %4")
+                                .arg(c.point.n).arg(c.earlier.n).arg(c.axisIndex).arg(c.maxAuxjNum);
+        d->maxAuxjNum = c.maxAuxjNum;
+        // The other axis of the positioner is one that never moves here.
+        d->parms[0].axes1Index = c.point.n <= 3 ? c.axisIndex : 5;
+        d->parms[0].axes2Index = c.point.n <= 3 ? 5 : c.axisIndex;
+        TeachedPoint earlier;
+        std::copy(c.earlier.pose.begin(), c.earlier.pose.end(), earlier.values);
+        std::copy(c.earlier.external.begin(), c.earlier.external.end(), earlier.values + 6);
+        d->teachedPoints[c.earlier.n - 1] = earlier;
+        teachStatusVar = 1 << (c.earlier.n - 1);
+        moveTo(c.point.pose, c.point.external);
 
-TEST_F(Teaching, CartesianDistanceOfExactlyFivePasses)
-{
-    ASSERT_EQ(teachAt(1, 100, 0), 1);
-    EXPECT_EQ(teachAt(2, 105, 10), 1);
-    EXPECT_EQ(teachAt(3, 104.999, 20), -1);
-    // Angles count like positions.
-    sim::Robot::instance().setPose(100, 0, 0, 0, 0, 4.999);
-    EXPECT_EQ(positioner->teachPoint(3), -1);
-}
-
-TEST_F(Teaching, ExternalMovementLimitsAtTheirEdges)
-{
-    ASSERT_EQ(teachAt(1, 0, 0), 1);
-    EXPECT_EQ(teachAt(2, 100, 5.0), 1);
-    EXPECT_EQ(teachAt(3, 200, 9.999), -2);
-
-    // The user frame: the positioner must stay; 5.0 summed is already too much.
-    ASSERT_EQ(teachAt(7, 0, 0, 0), 1);
-    EXPECT_EQ(teachAt(8, 100, 3.0, 2.0), -3);
-    EXPECT_EQ(teachAt(8, 100, 3.0, 1.999), 1);
-}
-
-TEST_F(Teaching, OwnAndOtherAxesAtExactlyTwoPass)
-{
-    // Six robot axes: the external values start at element 6.
-    assumeTaught(4, {0, 0, 0, 0, 0, 0, 10, 20});
-    assumeTaught(5, {50, 0, 0, 0, 0, 0, 12, 22});
-    EXPECT_EQ(positioner->checkAuxjIdRun(5, 0), 0);
-    EXPECT_EQ(positioner->checkAuxjIdRun(5, 1), 0);
-    assumeTaught(5, {50, 0, 0, 0, 0, 0, 11.999, 22});
-    EXPECT_EQ(positioner->checkAuxjIdRun(5, 0), 1);
-    assumeTaught(5, {50, 0, 0, 0, 0, 0, 12, 22.001});
-    EXPECT_EQ(positioner->checkAuxjIdRun(5, 0), 2);
-}
-
-TEST_F(Teaching, AnAxisIndexOutsideTheRunCountsAsNotMoved)
-{
-    for (int index : {2, -1}) {
-        positioner->parms[0].axes1Index = index;
-        ASSERT_EQ(teachAt(1, 0, 0, 0), 1);
-        EXPECT_EQ(teachAt(2, 100, 10, 10), -3);
-        EXPECT_EQ(positioner->checkAuxjIdRun(2, index), 1);
-    }
-}
-
-TEST_F(Teaching, WithoutExternalAxesAxisPointsFailAndUserFramePointsPass)
-{
-    for (int count : {0, -3}) {
-        positioner->maxAuxjNum = count;
-        ASSERT_EQ(teachAt(1, 0, 0), 1);
-        EXPECT_EQ(teachAt(2, 100, 50), -2);
-        EXPECT_EQ(positioner->checkAuxjIdRun(2, 0), 1);
-        // Nothing external is captured.
-        EXPECT_EQ(positioner->teachedPoints[1].values[6], 0.0);
-        ASSERT_EQ(teachAt(7, 0, 0), 1);
-        EXPECT_EQ(teachAt(8, 100, 50), 1);
+        const WriteLog writes;
+        EXPECT_EQ(d->teachPoint(c.point.n), c.code) << qPrintable(row);
+        EXPECT_EQ(d->checkAuxjIdRun(c.point.n, c.axisIndex), c.idRun) << qPrintable(row);
+        const QStringList requested = {QStringLiteral("ipos.pointindex=%1").arg(c.point.n), "ipos.bteachpoint=true"};
+        EXPECT_EQ(writes.entries(), c.code == 1 ? requested : QStringList()) << qPrintable(row);
+        EXPECT_EQ(d->teachStatus, (1 << (c.earlier.n - 1)) | (1 << (c.point.n - 1))) << qPrintable(row);
+        d->teachedPoints[c.point.n - 1] = TeachedPoint();
     }
 }
 
-TEST_F(Teaching, ExternalRunNeverLeavesThePoint)
+// Where the values of a taught point come from, with the robot at 1..6, the
+// external axes at 10..15 and the slave robot's axes at 21, 22.
+TEST_F(Teaching, CaptureLayout)
 {
-    for (int k = 0; k < 6; ++k)
-        external.setValue(k, 10.0 + k);
-    positioner->maxAuxjNum = 40;
-    sim::Robot::instance().setPose(1, 2, 3, 4, 5, 6);
-    ASSERT_EQ(positioner->teachPoint(7), 1);
-    const TeachedPoint& point = positioner->teachedPoints[6];
-    for (int k = 0; k < 6; ++k)
-        EXPECT_EQ(point.values[6 + k], 10.0 + k);
-    EXPECT_EQ(positioner->teachedPoints[7].values[0], 0.0);
-    // The comparison runs over the same six values.
-    processEventsUntil([&] { return !teachRequest; });
-    sim::Robot::instance().setPose(100, 2, 3, 4, 5, 6);
-    external.setValue(5, 19.999);
-    EXPECT_EQ(positioner->teachPoint(8), 1);
-    external.setValue(5, 20.0);
-    EXPECT_EQ(positioner->teachPoint(8), -3);
+    const double untouched = 99;
+    const struct
+    {
+        int axisCount;
+        bool slave;
+        int maxAuxjNum;
+        std::vector<double> values;
+    } cases[] = {
+        {6, false, 2, {1, 2, 3, 4, 5, 6, 10, 11, 99, 99, 99, 99}},
+        {6, false, 6, {1, 2, 3, 4, 5, 6, 10, 11, 12, 13, 14, 15}},
+        {6, false, 40, {1, 2, 3, 4, 5, 6, 10, 11, 12, 13, 14, 15}},
+        {6, false, 0, {1, 2, 3, 4, 5, 6, 99, 99, 99, 99, 99, 99}},
+        {6, true, 4, {1, 2, 3, 4, 5, 6, 21, 22, 99, 99, 99, 99}},
+        {4, false, 2, {1, 2, 3, 4, 10, 11, 99, 99, 99, 99, 99, 99}},
+        {4, true, 2, {1, 2, 3, 4, 21, 22, 99, 99, 99, 99, 99, 99}},
+        {-2, false, 2, {10, 11, 99, 99, 99, 99, 99, 99, 99, 99, 99, 99}},
+        {9, false, 6, {1, 2, 3, 4, 5, 6, 10, 11, 12, 13, 14, 15}},
+    };
+    rtmCustomRvarRealVect slaveAxes("ipos.axespos", 2, 1);
+    slaveAxes.setValue(0, 21);
+    slaveAxes.setValue(1, 22);
+    moveTo({1, 2, 3, 4, 5, 6}, {10, 11, 12, 13, 14, 15});
+    for (const auto& c : cases) {
+        sim::Robot::instance().setAxisCount(c.axisCount);
+        rtmCustomRvarBool("ipos.enable_slave_robot", 1) = c.slave;
+        d->maxAuxjNum = c.maxAuxjNum;
+        std::fill(std::begin(d->teachedPoints[0].values), std::end(d->teachedPoints[0].values), untouched);
+        ASSERT_EQ(d->teachPoint(1), 1);
+        EXPECT_EQ(std::vector<double>(std::begin(d->teachedPoints[0].values), std::end(d->teachedPoints[0].values)),
+                  c.values)
+            << c.axisCount << " axes, slave " << c.slave << ", " << c.maxAuxjNum << " external";
+        EXPECT_EQ(d->teachedPoints[1].values[0], 0.0);
+    }
 }
 
 TEST_F(Teaching, ARejectedPointStaysCapturedButCountsOnlyWhenReported)
 {
-    ASSERT_EQ(teachAt(1, 0, 0), 1);
-    EXPECT_EQ(teachAt(2, 2, 10), -1);
-    EXPECT_EQ(positioner->teachedPoints[1].values[0], 2.0);
-    EXPECT_EQ(positioner->teachedPoints[1].values[6], 10.0);
-    EXPECT_EQ(positioner->teachStatus, 0x3);
-    // Point 2 was never taken, so point 3 is compared with point 1 alone.
-    EXPECT_EQ(teachAt(3, 5, 10.5), 1);
-    EXPECT_EQ(positioner->teachStatus, 0x5);
+    moveTo({0}, {0});
+    ASSERT_EQ(d->teachPoint(1), 1);
+    teachStatusVar = 0x1;
+    moveTo({2}, {10});
+    EXPECT_EQ(d->teachPoint(2), -1);
+    EXPECT_EQ(d->teachedPoints[1].values[0], 2.0);
+    EXPECT_EQ(d->teachedPoints[1].values[6], 10.0);
+    EXPECT_EQ(d->teachStatus, 0x3);
+    // The controller never took point 2, so point 3 is compared with point 1 alone.
+    moveTo({5}, {10.5});
+    EXPECT_EQ(d->teachPoint(3), 1);
+    EXPECT_EQ(d->teachStatus, 0x5);
 }
 
-TEST_F(Teaching, PointsOfOtherGroupsAreNeverCompared)
+// The copy is zeroed at once and the bit stays; the request names the point
+// cleared, whatever a handler teaches while a pending clear is waited for.
+TEST_F(Teaching, ClearingRequestsItsOwnPoint)
 {
-    ASSERT_EQ(teachAt(1, 100, 10), 1);
-    EXPECT_EQ(teachAt(4, 100, 10), 1);
-    EXPECT_EQ(teachAt(7, 100, 10), 1);
-}
-
-TEST_F(Teaching, SlaveRobotAxesFollowTheCartesianRun)
-{
-    rtmCustomRvarBool slave("ipos.enable_slave_robot", 1);
-    rtmCustomRvarRealVect slaveAxes("ipos.axespos", 2, 1);
-    slave = true;
-    slaveAxes.setValue(0, 11);
-    slaveAxes.setValue(1, 22);
-    external.setValue(0, 99);
-    positioner->setMaxAuxjNum(4);
-    positioner->teachedPoints[0].values[8] = 7.0;
-    ASSERT_EQ(positioner->teachPoint(1), 1);
-    const TeachedPoint& point = positioner->teachedPoints[0];
-    EXPECT_EQ(point.values[6], 11.0);
-    EXPECT_EQ(point.values[7], 22.0);
-    EXPECT_EQ(point.values[8], 7.0);
-}
-
-TEST_F(Teaching, FewerRobotAxesMoveTheExternalValuesForward)
-{
-    sim::Robot::instance().setAxisCount(4);
-    sim::Robot::instance().setPose(1, 2, 3, 4, 5, 6);
-    external.setValue(0, 30);
-    external.setValue(1, 40);
-    ASSERT_EQ(positioner->teachPoint(1), 1);
-    const TeachedPoint& four = positioner->teachedPoints[0];
-    EXPECT_EQ(four.values[3], 4.0);
-    EXPECT_EQ(four.values[4], 30.0);
-    EXPECT_EQ(four.values[5], 40.0);
-    EXPECT_EQ(four.values[6], 0.0);
-
-    // A negative count is a robot without cartesian values.
-    sim::Robot::instance().setAxisCount(-2);
-    ASSERT_EQ(positioner->teachPoint(4), 1);
-    EXPECT_EQ(positioner->teachedPoints[3].values[0], 30.0);
-    EXPECT_EQ(positioner->teachedPoints[3].values[1], 40.0);
-}
-
-TEST_F(Teaching, WithoutASelectedPositionerNothingIsTaken)
-{
-    sim::Robot::instance().setPose(1, 2, 3, 4, 5, 6);
-    for (int id : {10, -1}) {
-        positioner->setPositionerID(id);
-        EXPECT_EQ(positioner->teachPoint(1), 0);
-        EXPECT_EQ(positioner->teachPoint(7), 0);
-    }
-    EXPECT_EQ(positioner->teachedPoints[0].values[0], 0.0);
-    EXPECT_EQ(positioner->teachedPoints[6].values[0], 0.0);
-    EXPECT_FALSE(bool(teachRequest));
-}
-
-class Clearing : public Teaching
-{
-};
-
-TEST_F(Clearing, ZeroesTheCopyAndKeepsTheBit)
-{
-    ASSERT_EQ(teachAt(5, 100, 10, 20), 1);
-    positioner->clearTeachedPoint(5);
-    EXPECT_EQ(int(pointIndex), 5);
-    for (double value : positioner->teachedPoints[4].values)
-        EXPECT_EQ(value, 0.0);
-    EXPECT_EQ(positioner->teachStatus, 0x10);
-    ASSERT_TRUE(processEventsUntil([&] { return !clearRequest; }));
-    EXPECT_EQ(int(teachStatusVar), 0);
-}
-
-TEST_F(Clearing, RequestsItsOwnPointWhateverHandlersTeachDuringTheWait)
-{
-    controller.setLatency("ipos.bclearpoint", 60);
+    rtmCustomRvarBool clearRequest("ipos.bclearpoint", 1);
+    rtmCustomRvarInt pointIndex("ipos.pointindex", 1);
+    moveTo({100}, {10, 20});
+    ASSERT_EQ(d->teachPoint(5), 1);
+    teachStatusVar = 0x10;
     clearRequest = true;
-    QTimer::singleShot(20, [&] { positioner->teachPoint(5); });
-    positioner->clearTeachedPoint(2);
-    EXPECT_EQ(int(pointIndex), 2);
+    QTimer::singleShot(20, [&] {
+        EXPECT_EQ(d->teachPoint(7), 1);
+        clearRequest = false;
+    });
+    d->clearTeachedPoint(5);
+    EXPECT_EQ(int(pointIndex), 5);
     EXPECT_TRUE(bool(clearRequest));
+    for (double value : d->teachedPoints[4].values)
+        EXPECT_EQ(value, 0.0);
+    EXPECT_EQ(d->teachedPoints[6].values[0], 100.0);
+    EXPECT_EQ(d->teachStatus, 0x50);
 }
 
 }  // namespace

@@ -1,16 +1,12 @@
 // The user-frame program fetched from the controller, rewritten and sent back;
 // a program that was not rewritten is never sent.
-#include "datecomment.h"
 #include "faultinjection.h"
 #include "simfixture.h"
 
-#include <samplefiles.h>
 #include <userframedyneditor.h>
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include <atomic>
 #include <atomic>
 #include <thread>
 
@@ -21,6 +17,7 @@ class RewriteProgram : public PositionerCell
 protected:
     QString local;
     QString temporary;
+    const QString controllerCopy = sim::Files::instance().controllerFile("/xpl/userframedyn.xpl");
 
     void SetUp() override
     {
@@ -32,124 +29,81 @@ protected:
         d->parms[0].userFrame[0] = 1.5;
     }
 
-    static QString controllerPath() { return sim::Files::instance().controllerFile("/xpl/userframedyn.xpl"); }
-    void setProgram(const QByteArray& bytes) { writeFile(controllerPath(), bytes); }
-    QByteArray program() { return readFile(controllerPath()); }
-
-    bool sent()
+    // The program as the controller has it after a save.
+    QByteArray saved(const QByteArray& program, bool ok = true)
     {
-        for (const sim::Transfer& transfer : sim::Files::instance().transfers()) {
-            if (transfer.direction == sim::Transfer::Send)
-                return true;
-        }
-        return false;
+        writeFile(controllerCopy, program);
+        EXPECT_EQ(d->saveUserFrameDyn(), ok);
+        return readFile(controllerCopy);
+    }
+
+    static bool sent()
+    {
+        const auto& log = sim::Files::instance().transfers();
+        return std::any_of(log.begin(), log.end(), [](const sim::Transfer& t) { return t.direction == sim::Transfer::Send; });
     }
 };
 
-const QByteArray point2 = "POINTC(100.0000,0.0000,50.0000,0.0000,0.0000,90.0000),true";
-const QByteArray point1 = "POINTC(1.5000,0.0000,0.0000,0.0000,0.0000,0.0000),true";
+const QByteArray expression = "<expr>GETTRKWOBJ(POINTC(0),true)</expr>\n";
+const QByteArray point2 = "<expr>GETTRKWOBJ(POINTC(100.0000,0.0000,50.0000,0.0000,0.0000,90.0000),true)</expr>\n";
+const QByteArray point1 = "<expr>GETTRKWOBJ(POINTC(1.5000,0.0000,0.0000,0.0000,0.0000,0.0000),true)</expr>\n";
 
-TEST_F(RewriteProgram, TheWorkObjectInForceCarriesOverLinesAndStartsAfreshEachTime)
+// The work object named last carries over lines, and each save starts afresh;
+// every line comes back, with its line end, in the locale's encoding.
+TEST_F(RewriteProgram, EveryLineComesBackRewrittenWithItsLineEnd)
 {
-    setProgram("<dest>wobj2_dyn</dest>\n"
-               "<expr>GETTRKWOBJ(POINTC(0),true)</expr>\n"
-               "<dest>wobj6_dyn</dest>\n"
-               "<dest>wobj_table</dest>\n"
-               "\n"
-               "<expr>GETTRKWOBJ(POINTC(0),true)</expr>\n"
-               "<dest>wobj1_dyn</dest>\n"
-               "<expr>GETTRKWOBJ(POINTC(0),true)</expr>\n");
-    ASSERT_TRUE(d->saveUserFrameDyn());
-    EXPECT_EQ(program(), "<dest>wobj2_dyn</dest>\n"
-                         "<expr>GETTRKWOBJ(" + point2 + ")</expr>\n"
-                         "<dest>wobj6_dyn</dest>\n"
-                         "<dest>wobj_table</dest>\n"
-                         "\n"
-                         "<expr>GETTRKWOBJ(" + point2 + ")</expr>\n"
-                         "<dest>wobj1_dyn</dest>\n"
-                         "<expr>GETTRKWOBJ(" + point1 + ")</expr>\n");
+    EXPECT_EQ(saved("<dest>wobj2_dyn</dest>\n" + expression + "<dest>wobj6_dyn</dest>\n\n" + expression +
+                    "<dest>wobj1_dyn</dest>\n" + expression.chopped(1)),
+              "<dest>wobj2_dyn</dest>\n" + point2 + "<dest>wobj6_dyn</dest>\n\n" + point2 + "<dest>wobj1_dyn</dest>\n" +
+                  point1);
     EXPECT_EQ(d->userFrameDynEditor->dynWobjNo, 1);
-
-    // The next program names no work object before its expression.
-    setProgram("<expr>GETTRKWOBJ(POINTC(0),true)</expr>\n");
-    d->userFrameDynEditor->dynWobjNo = 2;
-    ASSERT_TRUE(d->saveUserFrameDyn());
-    EXPECT_EQ(program(), "<expr>GETTRKWOBJ(POINTC(0),true)</expr>\n");
+    EXPECT_EQ(saved(expression), expression);
     EXPECT_EQ(d->userFrameDynEditor->dynWobjNo, 0);
-}
-
-TEST_F(RewriteProgram, EveryLineComesBackWithItsLineEnd)
-{
-    setProgram("<dest>wobj2_dyn</dest>\n<expr>GETTRKWOBJ(POINTC(0),true)</expr>");
-    ASSERT_TRUE(d->saveUserFrameDyn());
-    EXPECT_EQ(program(), "<dest>wobj2_dyn</dest>\n<expr>GETTRKWOBJ(" + point2 + ")</expr>\n");
-
-    // Text in the locale's encoding (UTF-8 here) comes back as it was.
-    setProgram("<Comment>Drehtisch \xc3\xa4\xc3\xb6\xc3\xbc \xe2\x86\x92 \xce\xb1</Comment>\n\n");
-    ASSERT_TRUE(d->saveUserFrameDyn());
-    EXPECT_EQ(program(), "<Comment>Drehtisch \xc3\xa4\xc3\xb6\xc3\xbc \xe2\x86\x92 \xce\xb1</Comment>\n\n");
-
-    setProgram("");
-    EXPECT_TRUE(d->userFrameDynEditor->rewriteProgram());
-    EXPECT_TRUE(QFile::exists(local));
-    EXPECT_EQ(readFile(local), "");
+    const QByteArray text = "<Comment>Drehtisch \xc3\xa4\xc3\xb6\xc3\xbc \xe2\x86\x92 \xce\xb1</Comment>\n\n";
+    EXPECT_EQ(saved(text), text);
+    EXPECT_EQ(saved(""), "");
+    EXPECT_TRUE(QFileInfo(local).isFile());
 }
 
 TEST_F(RewriteProgram, AFailedFetchLeavesTheEarlierCopyAndSendsNothing)
 {
     writeFile(local, "earlier copy\n");
     EXPECT_FALSE(d->saveUserFrameDyn()) << "no program on the controller";
-    setProgram("<dest>wobj2_dyn</dest>\n");
     sim::Files::instance().failNextFetches(1);
-    EXPECT_FALSE(d->saveUserFrameDyn());
+    saved(expression, false);
     EXPECT_EQ(readFile(local), "earlier copy\n");
     EXPECT_FALSE(QFile::exists(temporary));
     EXPECT_FALSE(sent());
 }
 
-// What stands at the temporary path decides how the rewrite fails; in each case
-// the controller keeps its program and the fetched copy stays as it came.
-class RewriteFaults : public RewriteProgram
+// A temporary program that cannot be written is reported and removed; the
+// controller keeps its program and the fetched copy stays as it came.
+TEST_F(RewriteProgram, ATemporaryProgramThatCannotBeWrittenIsNotSent)
 {
-protected:
-    QByteArray original = "<dest>wobj2_dyn</dest>\n<expr>GETTRKWOBJ(POINTC(0),true)</expr>\n";
-
-    void SetUp() override
-    {
-        RewriteProgram::SetUp();
-        setProgram(original);
-        QDir().mkpath(positionerDir());
-    }
-
-    void expectNothingSent()
-    {
-        EXPECT_FALSE(sent());
-        EXPECT_EQ(program(), original);
-    }
-};
-
-TEST_F(RewriteFaults, ATemporaryProgramThatCannotBeWrittenIsReportedAndRemoved)
-{
-    bool saved = true;
+    const QByteArray program = "<dest>wobj2_dyn</dest>\n" + expression;
+    writeFile(controllerCopy, program);
+    bool ok = true;
     {
         // Room for the fetched program, not for the longer rewritten one.
-        FileSizeLimit limit(original.size() + 16);
-        saved = d->saveUserFrameDyn();
+        FileSizeLimit limit(program.size() + 16);
+        ok = d->saveUserFrameDyn();
     }
-    EXPECT_FALSE(saved);
-    expectNothingSent();
-    EXPECT_EQ(readFile(local), original);
+    EXPECT_FALSE(ok);
+    EXPECT_FALSE(sent());
+    EXPECT_EQ(readFile(controllerCopy), program);
+    EXPECT_EQ(readFile(local), program);
     EXPECT_FALSE(QFile::exists(temporary));
 }
 
-TEST_F(RewriteFaults, AFetchedCopyThatCannotBeReplacedIsNotSent)
+// Once the temporary program appears, the fetch is done and the fetched copy
+// open, and a directory takes the copy's place, which neither removal nor
+// rename can replace. The program is long enough for the rewrite to still be
+// running when the directory stands.
+TEST_F(RewriteProgram, AFetchedCopyThatCannotBeReplacedIsNotSent)
 {
-    // Once the temporary program appears, the fetch is done and the fetched
-    // copy open, and a directory takes the copy's place, which neither removal
-    // nor rename can replace. The program is long enough for the rewrite to
-    // still be running when the directory stands.
-    original += QByteArray("<Comment>filler line of the program</Comment>\n").repeated(50000);
-    setProgram(original);
+    const QByteArray program = "<dest>wobj2_dyn</dest>\n" + expression +
+                               QByteArray("<Comment>filler line of the program</Comment>\n").repeated(50000);
+    QDir().mkpath(positionerDir());
     std::atomic<bool> done{false};
     std::thread watcher([&] {
         while (!done && !QFile::exists(temporary)) {
@@ -159,12 +113,14 @@ TEST_F(RewriteFaults, AFetchedCopyThatCannotBeReplacedIsNotSent)
         QFile::remove(local);
         QDir().mkpath(local + "/in-the-way");
     });
-    const bool saved = d->saveUserFrameDyn();
+    writeFile(controllerCopy, program);
+    const bool ok = d->saveUserFrameDyn();
     done = true;
     watcher.join();
 
-    EXPECT_FALSE(saved);
-    expectNothingSent();
+    EXPECT_FALSE(ok);
+    EXPECT_FALSE(sent());
+    EXPECT_EQ(readFile(controllerCopy), program);
     EXPECT_TRUE(readFile(temporary).contains(point2)) << "the rewrite itself went through";
     EXPECT_TRUE(QFileInfo(local).isDir());
 }

@@ -1,5 +1,5 @@
 // The rules for one line of the user-frame program, and their order.
-#include "datecomment.h"
+#include "golden.h"
 #include "simfixture.h"
 
 #include <userframedyneditor.h>
@@ -25,95 +25,84 @@ protected:
         const double frame[6] = {100, 0, 50, 0, 0, 90};
         std::copy(frame, frame + 6, d->parms[1].userFrame);
     }
-
-    QString transform(const char* line) { return editor->transformLine(QString::fromUtf8(line)); }
 };
 
+const char* const dateLine = "<!-- Date(ymd)/time(hms) yyyy/MM/dd hh:mm:ss -->";
 const char* const expression = "    <expr>GETTRKWOBJ(POINTC(0,0,0,0,0,0),true,2)</expr>";
+const char* const point2 = "POINTC(100.0000,0.0000,50.0000,0.0000,0.0000,90.0000),true";
 
-TEST_F(TransformLine, EveryLineMentioningTheDateBecomesTheDateComment)
+TEST_F(TransformLine, Rules)
 {
-    const QDateTime before = QDateTime::currentDateTime();
-    const QString lines[] = {transform("<!-- Date(ymd)/time(hms) 2020/01/01 00:00:00 -->"),
-                             transform("\t  <!-- Date(ymd)/time(hms) 2020/01/01 00:00:00 -->"),
-                             transform("<Comment>Date of the last calibration</Comment>"),
-                             // The date comes before every other rule.
-                             transform("<dest>wobj3_dyn</dest> Date"),
-                             transform("<expr>GETTRKWOBJ(POINTC(1,2),true) Date")};
-    const QDateTime after = QDateTime::currentDateTime();
-    for (const QString& line : lines)
-        expectDateComment(line, before, after);
-    EXPECT_EQ(editor->dynWobjNo, 0);
-    EXPECT_EQ(transform("<Comment>date</Comment>"), "<Comment>date</Comment>");
-}
-
-TEST_F(TransformLine, DestinationLinesChooseTheDynamicWorkObject)
-{
-    EXPECT_EQ(transform("  <dest>wobj2_dyn</dest>"), "  <dest>wobj2_dyn</dest>");
-    EXPECT_EQ(editor->dynWobjNo, 2);
-    // Static work objects and those beyond the fifth keep the one in force.
-    for (const char* other : {"<dest>wobj6_dyn</dest>", "<dest>wobj0</dest>", "<dest>wobj10_dyn</dest>",
-                              "<dest>wobj_table</dest>"}) {
-        EXPECT_EQ(transform(other), other);
-        EXPECT_EQ(editor->dynWobjNo, 2) << other;
+    const QString rewritten2 = QString(expression).replace("POINTC(0,0,0,0,0,0),true", point2);
+    const struct
+    {
+        int before;
+        QString line;
+        QString expected;  // null: the line as it was
+        int after;
+    } cases[] = {
+        // Any line that mentions the date is the date comment, before every other rule.
+        {0, "<!-- Date(ymd)/time(hms) 2020/01/01 00:00:00 -->", dateLine, 0},
+        {0, "\t  <!-- Date(ymd)/time(hms) 2020/01/01 00:00:00 -->", dateLine, 0},
+        {0, "Date", dateLine, 0},
+        {0, "<Comment>Date of the last calibration</Comment>", dateLine, 0},
+        {2, "<dest>wobj3_dyn</dest> Date", dateLine, 2},
+        {2, "<expr>GETTRKWOBJ(POINTC(1,2),true) Date", dateLine, 2},
+        {0, "<Comment>date</Comment>", {}, 0},
+        // Destinations choose the dynamic work object, 1 to 5, the lowest of a line.
+        {0, "  <dest>wobj2_dyn</dest>", {}, 2},
+        {2, "<dest>wobj5_dyn</dest>", {}, 5},
+        {2, "<dest>wobj6_dyn</dest>", {}, 2},
+        {2, "<dest>wobj0</dest>", {}, 2},
+        {2, "<dest>wobj10_dyn</dest>", {}, 2},
+        {2, "<dest>wobj_table</dest>", {}, 2},
+        {2, "<DEST>wobj4_dyn</DEST>", {}, 2},
+        {2, "<expr>wobj4_dyn</expr>", {}, 2},
+        {2, "<dest>wobj5_dyn</dest><dest>wobj3_dyn</dest>", {}, 3},
+        {2, "<dest>wobj0</dest> <dest>wobj4_dyn</dest>", {}, 4},
+        {2, "<dest>wobj1_dyn</dest><expr>GETTRKWOBJ(POINTC(0,0),true)</expr>", {}, 1},
+        // The expression gets the user frame of the work object's positioner.
+        {0, expression, {}, 0},
+        {2, expression, rewritten2, 2},
+        {2, rewritten2, {}, 2},
+        {5, "<expr>GETTRKWOBJ(POINTC(9),true)",
+         "<expr>GETTRKWOBJ(POINTC(50.0000,51.0000,52.0000,53.0000,54.0000,55.0000),true)", 5},
+        {1, "<expr>GETTRKWOBJ(POINTC(7,8),true) <!-- was 7,8 -->",
+         "<expr>GETTRKWOBJ(POINTC(10.0000,11.0000,12.0000,13.0000,14.0000,15.0000),true) "
+         "<!-- was 10.0000,11.0000,12.0000,13.0000,14.0000,15.0000 -->", 1},
+        {2, "POINTC(1,2),true <expr>GETTRKWOBJ", QString(point2) + " <expr>GETTRKWOBJ", 2},
+        // Without a list between "POINTC(" and the first "),true" the line stays.
+        {2, "<expr>GETTRKWOBJ(POINT(1,2),true)</expr>", {}, 2},
+        {2, "<expr>GETTRKWOBJ(POINTC(1,2),false)</expr>", {}, 2},
+        {2, "<expr>GETTRKWOBJ(POINTC(),true)</expr>", {}, 2},
+        {2, "<expr>GETTRKWOBJ(x),true,POINTC(1,2),true)</expr>", {}, 2},
+        {2, "<expr>GETTRKWOBJ(pointc(1,2),true)</expr>", {}, 2},
+        {2, "<expr>gettrkwobj(POINTC(1,2),true)</expr>", {}, 2},
+        // dynWobjNo is public: no value outside 1 to 5 reads a record.
+        {-1, expression, {}, -1},
+        {6, expression, {}, 6},
+        {10, expression, {}, 10},
+        {INT_MIN, expression, {}, INT_MIN},
+        {INT_MAX, expression, {}, INT_MAX},
+    };
+    const AfternoonClock clock;
+    for (const auto& c : cases) {
+        editor->dynWobjNo = c.before;
+        const QString line = editor->transformLine(c.line);
+        EXPECT_EQ(QString::fromUtf8(clock.withDatesMasked(line.toUtf8())), c.expected.isNull() ? c.line : c.expected)
+            << qPrintable(c.line);
+        EXPECT_EQ(editor->dynWobjNo, c.after) << qPrintable(c.line);
     }
-    // Case matters, and so does the tag.
-    transform("<DEST>wobj4_dyn</DEST>");
-    transform("<expr>wobj4_dyn</expr>");
-    EXPECT_EQ(editor->dynWobjNo, 2);
-    // Numbers are tried from 1 up, wherever they stand in the line.
-    transform("<dest>wobj5_dyn</dest><dest>wobj3_dyn</dest>");
-    EXPECT_EQ(editor->dynWobjNo, 3);
-    transform("<dest>wobj0</dest> <dest>wobj4_dyn</dest>");
-    EXPECT_EQ(editor->dynWobjNo, 4);
-    // A destination line is never an expression line.
-    const char* both = "<dest>wobj1_dyn</dest><expr>GETTRKWOBJ(POINTC(0,0),true)</expr>";
-    EXPECT_EQ(transform(both), both);
-    EXPECT_EQ(editor->dynWobjNo, 1);
 }
 
-TEST_F(TransformLine, TheExpressionGetsTheUserFrameOfItsPositioner)
+TEST_F(TransformLine, AFrameChangedSinceTheLastLineIsTakenAsItNowIs)
 {
-    EXPECT_EQ(transform(expression), expression) << "no work object named yet";
-    transform("<dest>wobj2_dyn</dest>");
-    EXPECT_EQ(transform(expression),
-              "    <expr>GETTRKWOBJ(POINTC(100.0000,0.0000,50.0000,0.0000,0.0000,90.0000),true,2)</expr>");
-    // A frame changed since the last line is taken as it now is.
+    editor->dynWobjNo = 2;
+    EXPECT_TRUE(editor->transformLine(expression).contains(point2));
     d->parms[1].userFrame[0] = 7;
-    EXPECT_EQ(transform(expression),
-              "    <expr>GETTRKWOBJ(POINTC(7.0000,0.0000,50.0000,0.0000,0.0000,90.0000),true,2)</expr>");
-    transform("<dest>wobj5_dyn</dest>");
-    EXPECT_EQ(transform("<expr>GETTRKWOBJ(POINTC(9),true)"),
-              "<expr>GETTRKWOBJ(POINTC(50.0000,51.0000,52.0000,53.0000,54.0000,55.0000),true)");
-    // The old numbers are replaced wherever they stand in the line.
-    transform("<dest>wobj1_dyn</dest>");
-    EXPECT_EQ(transform("<expr>GETTRKWOBJ(POINTC(7,8),true) <!-- was 7,8 -->"),
-              "<expr>GETTRKWOBJ(POINTC(10.0000,11.0000,12.0000,13.0000,14.0000,15.0000),true) "
-              "<!-- was 10.0000,11.0000,12.0000,13.0000,14.0000,15.0000 -->");
-}
-
-TEST_F(TransformLine, AnExpressionWithoutAPointListStaysAsItIs)
-{
-    transform("<dest>wobj2_dyn</dest>");
-    for (const char* line : {"<expr>GETTRKWOBJ(POINT(1,2),true)</expr>",
-                             "<expr>GETTRKWOBJ(POINTC(1,2),false)</expr>",
-                             "<expr>GETTRKWOBJ(POINTC(),true)</expr>",
-                             "<expr>x),true GETTRKWOBJ(POINTC(1,2),true)</expr>",
-                             "<expr>GETTRKWOBJ(pointc(1,2),true)</expr>",
-                             "<expr>gettrkwobj(POINTC(1,2),true)</expr>"})
-        EXPECT_EQ(transform(line), line);
-    EXPECT_EQ(editor->dynWobjNo, 2);
-}
-
-TEST_F(TransformLine, AWorkObjectNumberOutOfRangeReadsNoRecord)
-{
-    // dynWobjNo is public; 6 to 10 would read positioners that the program
-    // never holds, the others memory outside the records.
-    for (int n : {-1, 6, 10, 11, INT_MIN, INT_MAX}) {
-        editor->dynWobjNo = n;
-        EXPECT_EQ(transform(expression), expression) << n;
-        EXPECT_EQ(editor->dynWobjNo, n);
-    }
+    EXPECT_TRUE(editor->transformLine(expression).contains("POINTC(7.0000,0.0000,50.0000,")) << "changed";
+    d->parms[1].userFrame[0] = 100;
+    EXPECT_TRUE(editor->transformLine(expression).contains(point2)) << "changed back";
 }
 
 }  // namespace
