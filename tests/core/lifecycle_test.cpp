@@ -150,7 +150,9 @@ TEST_F(Lifecycle, AnInstanceDestroyedDuringAWaitLivesUntilTheWaitReturns)
         QObject::connect(waiting, &QObject::destroyed, [&] { deleted = true; });
         PositionerData* fresh = nullptr;
         bool deletedDuringWait = true;
-        QTimer::singleShot(10, [&] {
+        // Due at the wait's first pass over the host's events, however loaded
+        // the machine.
+        QTimer::singleShot(0, [&] {
             PositionerData::destroy();
             fresh = PositionerData::getInstance();
             deletedDuringWait = deleted;
