@@ -3,6 +3,7 @@
 # make test-sanitize   the suite again under AddressSanitizer and UBSan
 # make bench           build and run the benchmarks
 # make fuzz            run the fuzz targets for FUZZ_SECONDS each (clang, libFuzzer)
+# make docs            the API reference (Doxygen) into $(BUILD)/docs/html
 # make translations    refresh translations/*.ts from the sources; fails while
 #                      a text has no finished translation
 #
@@ -17,10 +18,10 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 
 PACKAGES := cmake make g++ qtbase5-dev libpugixml-dev \
             libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev \
-            qttools5-dev qttools5-dev-tools
+            qttools5-dev qttools5-dev-tools doxygen
 FUZZ_PACKAGES := clang libclang-rt-dev
 
-.PHONY: all deps deps-fuzz build run test test-sanitize bench fuzz translations clean
+.PHONY: all deps deps-fuzz build run test test-sanitize bench fuzz docs translations clean
 
 all: build
 
@@ -79,6 +80,9 @@ fuzz: deps-fuzz $(BUILD_FUZZ)/CMakeCache.txt
 	  POSITIONER_DATA_DIR=$(BUILD_FUZZ)/data $(BUILD_FUZZ)/fuzz/$$target -max_total_time=$(FUZZ_SECONDS) \
 	    -print_final_stats=1 $(BUILD_FUZZ)/corpus/$$target fuzz/seeds/$$seeds; \
 	done
+
+docs: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) --target docs
 
 translations: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) --target translations
