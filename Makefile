@@ -133,5 +133,11 @@ test-arm64: deps-arm64 $(BUILD_ARM64)/CMakeCache.txt
 	cmake --build $(BUILD_ARM64) -j $(JOBS)
 	cd $(BUILD_ARM64) && ctest --output-on-failure -j $(JOBS)
 
+docs: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) --target docs
+
+translations: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) --target translations
+
 clean:
 	rm -rf $(BUILD) $(BUILD_SANITIZE) $(BUILD_FUZZ) $(BUILD_ARM64)
