@@ -7,6 +7,9 @@
 # make abi-check       compare the library's ABI with the checked-in baseline
 # make abi-baseline    take the library's ABI as the new baseline (after a deliberate change)
 # make test-arm64      cross-build for 64-bit ARM and run the suite under qemu-user
+# make docs            the API reference (Doxygen) into $(BUILD)/docs/html
+# make translations    refresh translations/*.ts from the sources; fails while
+#                      a text has no finished translation
 #
 # Each target first installs the Debian packages the build needs, when some
 # are missing (as root, with apt-get).
@@ -23,7 +26,8 @@ TEST_JOBS ?= $(shell echo $$(( $(JOBS) * 2 )))
 
 PACKAGES := cmake make g++ qtbase5-dev libpugixml-dev \
             libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev \
-            qt5-qmake pkg-config dpkg-dev file abigail-tools chromium
+            qt5-qmake pkg-config dpkg-dev file abigail-tools chromium \
+            qttools5-dev qttools5-dev-tools doxygen
 FUZZ_PACKAGES := clang libclang-rt-dev
 ARM64_PACKAGES := g++-aarch64-linux-gnu qemu-user \
                   qtbase5-dev:arm64 libpugixml-dev:arm64 libgtest-dev:arm64 libgmock-dev:arm64
@@ -33,7 +37,7 @@ PROJECT_OPTIONS := -DPOSITIONER_WERROR=ON -DPOSITIONER_BUILD_SIM=ON -DPOSITIONER
                    -DPOSITIONER_BUILD_BENCH=ON -DPOSITIONER_BUILD_TESTS=ON
 
 .PHONY: all deps deps-fuzz deps-arm64 build run test test-sanitize bench fuzz package \
-        abi-check abi-baseline test-arm64 clean
+        abi-check abi-baseline test-arm64 docs translations clean
 
 all: build
 
@@ -131,6 +135,12 @@ $(BUILD_ARM64)/CMakeCache.txt: | deps-arm64
 test-arm64: deps-arm64 $(BUILD_ARM64)/CMakeCache.txt
 	cmake --build $(BUILD_ARM64) -j $(JOBS)
 	cd $(BUILD_ARM64) && ctest --output-on-failure -j $(JOBS)
+
+docs: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) --target docs
+
+translations: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) --target translations
 
 clean:
 	rm -rf $(BUILD) $(BUILD_SANITIZE) $(BUILD_FUZZ) $(BUILD_ARM64)

@@ -25,6 +25,8 @@ constexpr int switchRequests = 3;
 
 using PositionerIndex::isPositionerNumber;
 
+// The texts are marked for the context QObject, the one QObject::tr looks them
+// up in, so that a catalogue made from the sources reaches the operator.
 void showFailure(const char* message)
 {
     Platform::showMessage(QObject::tr(message));
@@ -74,11 +76,11 @@ bool PositionerData::setDynRefSys(int index)
 
     if (getFileFromCtrl(PositionerPaths::ctrlGlobalVarFile, PositionerPaths::localGlobalVarFile)) {
         if (!writeGlobalVarFile(PositionerPaths::localGlobalVarFile))
-            showFailure(QT_TR_NOOP("Failed to write GLOBAL.var."));
+            showFailure(QT_TRANSLATE_NOOP("QObject", "Failed to write GLOBAL.var."));
         if (!sendFileToCtrl(PositionerPaths::localGlobalVarFile, PositionerPaths::ctrlGlobalVarFile))
-            showFailure(QT_TR_NOOP("Failed to send GLOBAL.var."));
+            showFailure(QT_TRANSLATE_NOOP("QObject", "Failed to send GLOBAL.var."));
     } else {
-        showFailure(QT_TR_NOOP("Failed to get GLOBAL.var."));
+        showFailure(QT_TRANSLATE_NOOP("QObject", "Failed to get GLOBAL.var."));
     }
 
     if (!registerDynRefSys(*this, wobj, kind))

@@ -1,9 +1,12 @@
 #pragma once
 
+/// \file
+/// Export control of the library's symbols.
+
 #include <QtGlobal>
 
-// The one macro through which the library exports its symbols; everything else
-// is built with hidden visibility.
+/// The one macro through which the library exports its symbols; everything else
+/// is built with hidden visibility.
 #if defined(POSITIONER_BUILDING_LIBRARY)
 #define POSITIONER_EXPORT Q_DECL_EXPORT
 #else

@@ -1,6 +1,8 @@
 #include "commands.h"
 
 #include <QCoreApplication>
+#include <QLocale>
+#include <QTranslator>
 
 #include <cstdio>
 
@@ -9,6 +11,19 @@ int main(int argc, char** argv)
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("positioner-tool"));
     QCoreApplication::setApplicationVersion(QStringLiteral(POSITIONER_TOOL_VERSION));
+
+    // The operator's language from the catalogues installed with the program,
+    // or, run from a build tree, the ones built beside it; English without one.
+    QTranslator translator;
+    const QString programDir = QCoreApplication::applicationDirPath();
+    for (const char* relative : {POSITIONER_TOOL_INSTALLED_TRANSLATIONS, POSITIONER_TOOL_BUILT_TRANSLATIONS}) {
+        if (translator.load(QLocale(), QStringLiteral("positioner"), QStringLiteral("_"),
+                            programDir + QLatin1Char('/') + QString::fromUtf8(relative))) {
+            QCoreApplication::installTranslator(&translator);
+            break;
+        }
+    }
+
     QTextStream out(stdout);
     QTextStream err(stderr);
     return tool::runTool(QCoreApplication::arguments(), out, err);
