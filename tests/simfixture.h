@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QStringList>
@@ -72,17 +71,6 @@ protected:
     {
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    // Runs the host's event loop until done() holds or ms have passed.
-    template <typename Done>
-    static bool processEventsUntil(Done done, int ms = 2000)
-    {
-        QElapsedTimer timer;
-        timer.start();
-        while (!done() && timer.elapsed() < ms)
-            QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-        return done();
     }
 };
 

@@ -1,5 +1,5 @@
-// Registering wobj_dyn0 for a positioner, and writing the object frames into the
-// open program.
+// Registering wobj_dyn0 for a positioner, with the controller's round trip or
+// without, and writing the object frames into the open program.
 #include "simfixture.h"
 
 #include <controllersimulator.h>
@@ -189,6 +189,80 @@ TEST_F(DynRefSys, WriteModeIsLeftAsItWas)
     EXPECT_TRUE(editor.isWriteMode());
     for (const sim::EditorCall& call : editor.calls())
         EXPECT_FALSE(call.op == "setWriteMode" && !call.args[0].toBool());
+}
+
+// A host handler that switches to another positioner while the switch waits:
+// the outer call, which registers last, takes the controller back, so that
+// controller and editor agree on one positioner.
+TEST_F(DynRefSys, TheOuterOfNestedSwitchesEndsWithControllerAndEditorOnItsPositioner)
+{
+    bool inner = false;
+    QTimer::singleShot(1, [&] { inner = d->setDynRefSys(5); });
+    EXPECT_TRUE(d->setDynRefSys(0));
+    EXPECT_TRUE(inner);
+    EXPECT_EQ(int(rtmCustomRvarInt("ipos.posindex", 1)), 1);
+    EXPECT_EQ(int(ipos_currentposindex), 1);
+    ASSERT_FALSE(editor.dynRefSystems().empty());
+    EXPECT_EQ(editor.dynRefSystems().back().frame[0], 10.0);
+}
+
+TEST_F(DynRefSys, HandlersThatKeepSwitchingLeaveNothingRegistered)
+{
+    // Every wait of the outer call lets a handler switch elsewhere.
+    QTimer switcher;
+    QObject::connect(&switcher, &QTimer::timeout, [&] { d->switchPosId(9); });
+    switcher.start(2);
+    const int before = int(ipos_currentposindex);
+    EXPECT_FALSE(d->setDynRefSys(0));
+    EXPECT_EQ(int(ipos_currentposindex), before);
+}
+
+TEST_F(DynRefSys, InitActiveDyn0RegistersWithoutTheController)
+{
+    d->parms[6].axes1Type = 2;
+    d->parms[6].axes2Type = 1;
+    writes.clear();
+    EXPECT_TRUE(d->initActiveDyn0(7));
+    ASSERT_EQ(editor.dynRefSystems().size(), 1u);
+    const sim::DynRefSysEntry& entry = editor.dynRefSystems()[0];
+    EXPECT_EQ(entry.id, editor.getVisibleVarDef("wobj_dyn0").id());
+    EXPECT_EQ(entry.baseName, "table");
+    EXPECT_THAT(entry.frame, ElementsAreArray(d->parms[6].userFrame));
+    EXPECT_EQ(entry.kind, 3);
+    EXPECT_THAT(d->dynOframe, ElementsAreArray(d->parms[6].userFrame));
+    EXPECT_EQ(d->dynBaseName, "table");
+    EXPECT_TRUE(writes.entries().isEmpty());
+    EXPECT_EQ(editor.activeRefSys(), 0u);
+}
+
+TEST_F(DynRefSys, InitActiveDyn0KeepsTheFrameOnlyWhenWobjDyn0IsThere)
+{
+    d->dynBaseName = "before";
+    editor.reset();
+    EXPECT_FALSE(d->initActiveDyn0(1));
+    EXPECT_EQ(d->dynBaseName, "before");
+    EXPECT_EQ(d->dynOframe[0], 0.0);
+
+    // A refused registration keeps the copied frame.
+    editor.openPositionerProgram();
+    editor.setAcceptDynRefSys(false);
+    EXPECT_FALSE(d->initActiveDyn0(1));
+    EXPECT_EQ(d->dynOframe[0], 10.0);
+    EXPECT_EQ(d->dynBaseName, "table");
+}
+
+TEST_F(DynRefSys, TheKindFollowsTheAxisTypes)
+{
+    const struct
+    {
+        int axes1Type, axes2Type, kind;
+    } cases[] = {{0, 4, 2}, {-1, 0, 2}, {1, 0, 2}, {2, 0, 1}, {3, 0, 2}, {2, 1, 3}, {1, 1, 3}, {2, -1, 1}};
+    for (const auto& c : cases) {
+        d->parms[0].axes1Type = c.axes1Type;
+        d->parms[0].axes2Type = c.axes2Type;
+        ASSERT_TRUE(d->initActiveDyn0(1));
+        EXPECT_EQ(editor.dynRefSystems().back().kind, c.kind) << c.axes1Type << "," << c.axes2Type;
+    }
 }
 
 }  // namespace

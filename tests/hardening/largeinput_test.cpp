@@ -51,46 +51,36 @@ TEST(LargeInput, APieceOfMoreThanFourGigabytesReachesTheDeviceWhole)
 }
 
 // The user-frame program's rewrite against bounds lowered to a few kilobytes.
-struct BoundCase
+TEST_F(PositionerCell, AProgramThatWouldGrowPastTheLimitIsRefused)
 {
-    const char* name;
-    QByteArray program;
-    bool rewritten;
-};
-
-const qint64 lowLimit = 4096;
-const QByteArray zeros(1000, '0');
-
-class ProgramBounds : public PositionerCell, public ::testing::WithParamInterface<BoundCase>
-{
-};
-
-TEST_P(ProgramBounds, AProgramThatWouldGrowPastTheLimitIsRefused)
-{
+    const qint64 limit = 4096;
+    const QByteArray destination = "<dest>wobj1_dyn</dest>\n";
+    const QByteArray expression = "<expr>GETTRKWOBJ(POINTC(0),true)";
+    const struct
+    {
+        const char* name;
+        QByteArray program;
+        bool rewritten;
+    } cases[] = {
+        {"short list multiplied within the limit", destination + expression + QByteArray(40, '0') + "\n", true},
+        {"short list multiplied past the limit", destination + expression + QByteArray(1000, '0') + "\n", false},
+        {"line longer than the limit", "<Comment>" + QByteArray(limit, 'x') + "</Comment>\n", false},
+        {"every line within but the program past", destination + (expression + QByteArray(30, '0') + "\n").repeated(4),
+         false},
+        {"many ordinary lines", QByteArray("<Comment>x</Comment>\n").repeated(1000), true},
+    };
     d->parms[0].userFrame[0] = 1.5;
-    QByteArray program = GetParam().program;
-    QBuffer in(&program);
-    QByteArray out;
-    QBuffer output(&out);
-    in.open(QIODevice::ReadOnly);
-    output.open(QIODevice::WriteOnly);
-    int wobj = 0;
-    EXPECT_EQ(UserFrameDynProgram::rewrite(in, output, wobj, lowLimit), GetParam().rewritten);
+    for (const auto& c : cases) {
+        QByteArray program = c.program;
+        QBuffer in(&program);
+        QByteArray out;
+        QBuffer output(&out);
+        in.open(QIODevice::ReadOnly);
+        output.open(QIODevice::WriteOnly);
+        int wobj = 0;
+        EXPECT_EQ(UserFrameDynProgram::rewrite(in, output, wobj, limit), c.rewritten) << c.name;
+    }
 }
-
-const QByteArray destination = "<dest>wobj1_dyn</dest>\n";
-const QByteArray expression = "<expr>GETTRKWOBJ(POINTC(0),true)";
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ProgramBounds,
-    ::testing::Values(
-        BoundCase{"ShortListMultipliedWithinTheLimit", destination + expression + QByteArray(40, '0') + "\n", true},
-        BoundCase{"ShortListMultipliedPastTheLimit", destination + expression + zeros + "\n", false},
-        BoundCase{"LineLongerThanTheLimit", "<Comment>" + QByteArray(lowLimit, 'x') + "</Comment>\n", false},
-        BoundCase{"EveryLineWithinButTheProgramPast",
-                  destination + (expression + QByteArray(30, '0') + "\n").repeated(4), false},
-        BoundCase{"ManyOrdinaryLines", QByteArray("<Comment>x</Comment>\n").repeated(1000), true}),
-    [](const ::testing::TestParamInfo<BoundCase>& info) { return std::string(info.param.name); });
 
 TEST_F(PositionerCell, AnExpressionThatWouldGrowPastSixtyFourMegabytesIsRefusedWhole)
 {

@@ -4,7 +4,6 @@
 
 #include <controllersimulator.h>
 #include <sim/files.h>
-#include <userframedyneditor.h>
 
 #include <cmath>
 #include <cstring>
@@ -89,38 +88,6 @@ TEST_F(PositionerCell, GlobalVarGetsNoNonFiniteNumberAndStaysXml)
     pugi::xml_document strict;
     EXPECT_TRUE(strict.load_file(path.toLocal8Bit().constData()));
     EXPECT_TRUE(readFile(path).contains("&quot;basename&quot;:&quot;a\\ufffe\\uffff\\ud800b&quot;"));
-}
-
-TEST_F(PositionerCell, AProgramIsNotRewrittenWithNonFiniteNumbers)
-{
-    d->parms[2].userFrame[1] = nan;
-    const QByteArray program = "<dest>wobj3_dyn</dest>\n<expr>GETTRKWOBJ(POINTC(0),true)</expr>\n";
-    const QString controllerFile = sim::Files::instance().controllerFile("/xpl/userframedyn.xpl");
-    writeFile(controllerFile, program);
-    EXPECT_FALSE(d->saveUserFrameDyn());
-    EXPECT_EQ(readFile(controllerFile), program);
-}
-
-// Only the ASCII digits 1 to 5 name a dynamic work object.
-TEST_F(PositionerCell, WorkObjectNumbersAreAsciiDigits)
-{
-    UserFrameDynEditor* editor = d->userFrameDynEditor;
-    const struct
-    {
-        QString line;
-        int wobj;
-    } cases[] = {
-        {"<dest>wobj2_dyn</dest>", 2},
-        {"<dest>wobj5_dyn</dest>", 5},
-        {QString("<dest>wobj") + QChar(0xb2) + "_dyn</dest>", 4},
-        {QString("<dest>wobj") + QChar(0x662) + "_dyn</dest>", 4},
-        {QString("<dest>wobj") + QChar(0xff12) + "_dyn</dest>", 4},
-    };
-    for (const auto& c : cases) {
-        editor->dynWobjNo = 4;
-        editor->transformLine(c.line);
-        EXPECT_EQ(editor->dynWobjNo, c.wobj) << qPrintable(c.line);
-    }
 }
 
 }  // namespace

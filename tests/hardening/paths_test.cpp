@@ -7,42 +7,22 @@
 
 #include <atomic>
 #include <fcntl.h>
-#include <functional>
 #include <sys/stat.h>
 #include <thread>
 #include <unistd.h>
 
 namespace {
 
-struct NulCase
+TEST_F(PositionerCell, APathWithANulIsRefusedAndTouchesNoFile)
 {
-    const char* name;
-    // The operation on a path with a NUL; the file it would reach is "x.xml".
-    std::function<bool(PositionerData*, const QString&)> operation;
-};
-
-class NulInPath : public PositionerCell, public ::testing::WithParamInterface<NulCase>
-{
-};
-
-const QByteArray globalVar = "<Xpl-source><VarDeclarations><VarGlobal><Var><Name>wobj_dyn0</Name>"
-                             "<InitValue>old</InitValue></Var></VarGlobal></VarDeclarations></Xpl-source>";
-
-TEST_P(NulInPath, IsRefusedAndTouchesNoFile)
-{
+    const QByteArray document = "<FramePar><Positioner><Axes1Type>1</Axes1Type></Positioner></FramePar>";
     const QString file = positionerDir() + "/x.xml";
-    writeFile(file, globalVar);
+    writeFile(file, document);
     const QString withNul = file + QChar(0) + "suffix";
-    EXPECT_FALSE(GetParam().operation(d, withNul));
-    EXPECT_EQ(readFile(file), globalVar);
+    EXPECT_FALSE(d->readPositionerFile(withNul));
+    EXPECT_FALSE(d->sendFileToCtrl(withNul, "/xpl/x.xml"));
+    EXPECT_EQ(readFile(file), document);
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Operations, NulInPath,
-    ::testing::Values(
-        NulCase{"ReadCalibration", [](PositionerData* d, const QString& p) { return d->readPositionerFile(p); }},
-        NulCase{"Send", [](PositionerData* d, const QString& p) { return d->sendFileToCtrl(p, "/xpl/x.xml"); }}),
-    [](const ::testing::TestParamInfo<NulCase>& info) { return std::string(info.param.name); });
 
 TEST_F(PositionerCell, TheTemporaryProgramIsNeverWrittenThroughALink)
 {

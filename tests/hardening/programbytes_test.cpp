@@ -1,10 +1,12 @@
 // The user-frame program keeps every byte the rules do not change, whatever
 // its encoding and line ends; a program whose line ends cannot be told is
-// refused rather than sent unrewritten.
+// refused rather than sent unrewritten, and so is one that would get a
+// number that is not finite.
 #include "simfixture.h"
 
 #include <sim/files.h>
-#include <userframedyneditor.h>
+
+#include <limits>
 
 namespace {
 
@@ -28,6 +30,7 @@ protected:
         PositionerCell::SetUp();
         const double frame[6] = {100, 0, 50, 0, 0, 90};
         std::copy(frame, frame + 6, d->parms[1].userFrame);
+        d->parms[2].userFrame[1] = std::numeric_limits<double>::quiet_NaN();
     }
 };
 
@@ -57,6 +60,7 @@ INSTANTIATE_TEST_SUITE_P(
                     dest + "\r\n" + point + "\n<End/>\r\n"},
         ProgramCase{"NulBytes", dest + "\n" + expr + QByteArray("\0<Comment/>\0", 12) + "\n",
                     dest + "\n" + point + QByteArray("\0<Comment/>\0", 12) + "\n"},
+        ProgramCase{"NonFiniteFrame", "<dest>wobj3_dyn</dest>\n" + expr + "\n", ""},
         ProgramCase{"CrOnly", "<Program>\r" + dest + "\r" + expr + "\r", ""},
         ProgramCase{"Utf16", QByteArray("\xff\xfe<\0d\0", 6) + "\n", ""}),
     [](const ::testing::TestParamInfo<ProgramCase>& info) { return std::string(info.param.name); });

@@ -1,8 +1,11 @@
-// Writing and reading the calibration file.
+// Writing and reading the calibration file; a file that cannot be written
+// completely is never half replaced, and the failure reaches the caller.
+#include "faultinjection.h"
 #include "golden.h"
 #include "simfixture.h"
 
 #include <cstring>
+#include <functional>
 #include <limits>
 
 namespace {
@@ -143,6 +146,71 @@ TEST_F(CalibrationFile, ExtremeIntegersDoNotOverflow)
     const QByteArray text = readFile(path);
     EXPECT_TRUE(text.contains("<Axes1Index>2147483647</Axes1Index>"));
     EXPECT_TRUE(text.contains("<Axes2Type>-2147483649</Axes2Type>"));
+}
+
+// Change detection: a record against the copy taken when the file was read.
+TEST_F(CalibrationFile, RecordsCompareExactlyFieldByField)
+{
+    const struct
+    {
+        const char* change;
+        std::function<void(PositionerParm&)> apply;
+        bool equal;
+    } cases[] = {
+        {"none", [](PositionerParm&) {}, true},
+        {"0.0 becomes -0.0", [](PositionerParm& p) { p.userFrame[5] = -0.0; }, true},
+        {"axes1Frame", [](PositionerParm& p) { p.axes1Frame[0] = 1e-12; }, false},
+        {"axes2Frame", [](PositionerParm& p) { p.axes2Frame[5] = -1; }, false},
+        {"axes2FrameToBase", [](PositionerParm& p) { p.axes2FrameToBase[3] = 1e-12; }, false},
+        {"userFrame", [](PositionerParm& p) { p.userFrame[1] = 4; }, false},
+        {"axes1Type", [](PositionerParm& p) { p.axes1Type = -1; }, false},
+        {"axes1Index", [](PositionerParm& p) { p.axes1Index = 3; }, false},
+        {"axes2Type", [](PositionerParm& p) { p.axes2Type = 2; }, false},
+        {"axes2Index", [](PositionerParm& p) { p.axes2Index = 2; }, false},
+    };
+    for (const auto& c : cases) {
+        PositionerParm a;
+        PositionerParm b;
+        c.apply(b);
+        EXPECT_EQ(d->positionerDataIsEqual(a, b), c.equal) << c.change;
+        EXPECT_EQ(d->positionerDataIsEqual(b, a), c.equal) << c.change;
+    }
+    PositionerParm withNaN;
+    withNaN.axes1Frame[2] = std::numeric_limits<double>::quiet_NaN();
+    EXPECT_FALSE(d->positionerDataIsEqual(withNaN, withNaN));
+}
+
+TEST_F(CalibrationFile, AFileThatCannotBeWrittenWholeKeepsItsOldContent)
+{
+    // Each a loadable file of more than 512 bytes before the write.
+    const std::pair<const char*, const char*> files[] = {{"positionercalibframepar.xml", "positionercalibframepar.xml"},
+                                                         {"GLOBAL.var", "globalvar-input.var"}};
+    for (const auto& file : files) {
+        const QString target = positionerDir() + "/" + file.first;
+        const QByteArray previous = goldenFile(file.second);
+        for (int fault = 0; fault < 2; ++fault) {
+            writeFile(target, previous);
+            const auto write = [&] {
+                return target.endsWith(".xml") ? d->writePositionerFile(target) : d->writeGlobalVarFile(target);
+            };
+            bool written = true;
+            if (fault == 0) {
+                FileSizeLimit limit(512);
+                written = write();
+            } else {
+                ReadOnlyDirectory readOnly(positionerDir());
+                written = write();
+            }
+            EXPECT_FALSE(written) << file.first << ", fault " << fault;
+            EXPECT_EQ(readFile(target), previous) << file.first << ", fault " << fault;
+            // No temporary file is left behind either.
+            EXPECT_EQ(QDir(positionerDir()).entryList(QDir::Files | QDir::Hidden), QStringList{file.first});
+            QFile::remove(target);
+        }
+    }
+    EXPECT_FALSE(d->writePositionerFile(positionerDir() + "/no/such/dir/calib.xml"));
+    writeFile(positionerDir() + "/a-file", "");
+    EXPECT_FALSE(d->writePositionerFile(positionerDir() + "/a-file/inside-a-file.xml"));
 }
 
 }  // namespace

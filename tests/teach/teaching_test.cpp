@@ -1,4 +1,5 @@
 // Teaching calibration points: capture, the plausibility checks, clearing.
+#include "golden.h"
 #include "simfixture.h"
 
 #include <QTimer>
@@ -30,81 +31,59 @@ protected:
     }
 };
 
+// A point as the data file gives it: "n;pose;external axes".
 struct Point
 {
     int n;
     std::vector<double> pose;
     std::vector<double> external;
+
+    explicit Point(const QString& text)
+    {
+        const QStringList part = text.trimmed().split(';');
+        n = part.value(0).toInt();
+        for (const QString& value : part.value(1).split(','))
+            pose.push_back(value.toDouble());
+        for (const QString& value : part.value(2).split(','))
+            external.push_back(value.toDouble());
+    }
 };
 
-// The new point against one earlier point that the controller reports taught,
-// on a six-axis robot.
 TEST_F(Teaching, PlausibilityChecksAtTheirEdges)
 {
-    const struct
-    {
-        Point earlier, point;
-        int axisIndex, maxAuxjNum, code, idRun;
-    } cases[] = {
-        // The cartesian distance, summed over the six values, angles included.
-        {{1, {100}, {0}}, {2, {105}, {10}}, 0, 2, 1, 0},
-        {{1, {100}, {0}}, {2, {104.999}, {10}}, 0, 2, -1, 0},
-        {{1, {100}, {0}}, {2, {100, 0, 0, 0, 0, 4.999}, {10}}, 0, 2, -1, 0},
-        {{1, {100}, {0}}, {2, {102.5, 0, 0, 0, 0, 2.5}, {10}}, 0, 2, 1, 0},
-        // Axis points: the external axes move 5 or more in all.
-        {{1, {0}, {0}}, {2, {100}, {5.0}}, 0, 2, 1, 0},
-        {{4, {0}, {0}}, {6, {100}, {4.999}}, 0, 2, -2, 0},
-        // User-frame points: they stay below 5.
-        {{7, {0}, {0, 0}}, {8, {100}, {3.0, 1.999}}, 0, 2, 1, 0},
-        {{9, {0}, {0, 0}}, {8, {100}, {3.0, 2.0}}, 0, 2, -3, 0},
-        // The axis's own external axis moves 2 or more, the others 2 at most.
-        {{1, {0}, {10, 20}}, {3, {50}, {13, 22}}, 0, 2, 1, 0},
-        {{1, {0}, {10, 20}}, {2, {50}, {12, 20}}, 0, 2, -2, 0},
-        {{1, {0}, {10, 20}}, {2, {50}, {11.999, 20}}, 0, 2, -2, 1},
-        {{1, {0}, {10, 20}}, {2, {50}, {13, 22.001}}, 0, 2, -4, 2},
-        {{4, {0}, {10, 20}}, {5, {50}, {12, 25}}, 1, 2, 1, 0},
-        {{4, {0}, {0, 0, 0}}, {5, {50}, {2, 3, 0}}, 1, 3, 1, 0},
-        {{4, {0}, {0, 0, 0}}, {5, {50}, {2, 3, 0.5}}, 1, 3, -4, 2},
-        // Values past the compared run are never compared.
-        {{1, {0}, {0, 0, 9}}, {2, {100}, {5, 0}}, 0, 2, 1, 0},
-        {{7, {0}, {0, 0, 9}}, {8, {100}, {1, 0}}, 0, 2, 1, 1},
-        // An axis index outside the compared run never moved.
-        {{1, {0}, {0, 0}}, {2, {100}, {10, 10}}, 2, 2, -3, 1},
-        {{1, {0}, {0, 0}}, {2, {100}, {10, 10}}, -1, 2, -3, 1},
-        // Without external axes axis points fail and user-frame points pass.
-        {{1, {0}, {0}}, {2, {100}, {50}}, 0, 0, -2, 1},
-        {{1, {0}, {0}}, {2, {100}, {50}}, 0, -3, -2, 1},
-        {{7, {0}, {0}}, {8, {100}, {50}}, 0, 0, 1, 1},
-        // More than six external axes compare the six there are.
-        {{7, {0}, {0, 0, 0, 0, 0, 0}}, {8, {100}, {0, 0, 0, 0, 0, 4.999}}, 0, 40, 1, 1},
-        {{7, {0}, {0, 0, 0, 0, 0, 0}}, {8, {100}, {0, 0, 0, 0, 0, 5.0}}, 0, 40, -3, 1},
-        // Points of other groups are never compared.
-        {{1, {100}, {10}}, {4, {100}, {10}}, 0, 2, 1, 0},
-        {{4, {100}, {10}}, {7, {100}, {10}}, 0, 2, 1, 0},
-    };
     rtmCustomRvarInt pointIndex("ipos.pointindex", 1);
-    for (const auto& c : cases) {
-        const QString row = QStringLiteral("point %1 after %2, axis %3 of %4")
-                                .arg(c.point.n).arg(c.earlier.n).arg(c.axisIndex).arg(c.maxAuxjNum);
-        d->maxAuxjNum = c.maxAuxjNum;
+    int rows = 0;
+    for (const QString& row : QString::fromUtf8(goldenFile("plausibility.txt")).split('\n')) {
+        if (row.isEmpty() || row.startsWith('#'))
+            continue;
+        SCOPED_TRACE(row.toStdString());
+        const QStringList field = row.split('|');
+        const QStringList numbers = field.value(2).simplified().split(' ');
+        ASSERT_EQ(numbers.size(), 4);
+        ++rows;
+        const Point earlier(field[0]), point(field[1]);
+        const int axisIndex = numbers[0].toInt();
+        d->maxAuxjNum = numbers[1].toInt();
         // The other axis of the positioner is one that never moves here.
-        d->parms[0].axes1Index = c.point.n <= 3 ? c.axisIndex : 5;
-        d->parms[0].axes2Index = c.point.n <= 3 ? 5 : c.axisIndex;
-        TeachedPoint earlier;
-        std::copy(c.earlier.pose.begin(), c.earlier.pose.end(), earlier.values);
-        std::copy(c.earlier.external.begin(), c.earlier.external.end(), earlier.values + 6);
-        d->teachedPoints[c.earlier.n - 1] = earlier;
-        teachStatusVar = 1 << (c.earlier.n - 1);
-        moveTo(c.point.pose, c.point.external);
+        d->parms[0].axes1Index = point.n <= 3 ? axisIndex : 5;
+        d->parms[0].axes2Index = point.n <= 3 ? 5 : axisIndex;
+        TeachedPoint taught;
+        std::copy(earlier.pose.begin(), earlier.pose.end(), taught.values);
+        std::copy(earlier.external.begin(), earlier.external.end(), taught.values + 6);
+        d->teachedPoints[earlier.n - 1] = taught;
+        teachStatusVar = 1 << (earlier.n - 1);
+        moveTo(point.pose, point.external);
 
         const WriteLog writes;
-        EXPECT_EQ(d->teachPoint(c.point.n), c.code) << qPrintable(row);
-        EXPECT_EQ(d->checkAuxjIdRun(c.point.n, c.axisIndex), c.idRun) << qPrintable(row);
-        const QStringList requested = {QStringLiteral("ipos.pointindex=%1").arg(c.point.n), "ipos.bteachpoint=true"};
-        EXPECT_EQ(writes.entries(), c.code == 1 ? requested : QStringList()) << qPrintable(row);
-        EXPECT_EQ(d->teachStatus, (1 << (c.earlier.n - 1)) | (1 << (c.point.n - 1))) << qPrintable(row);
-        d->teachedPoints[c.point.n - 1] = TeachedPoint();
+        const int code = numbers[2].toInt();
+        EXPECT_EQ(d->teachPoint(point.n), code);
+        EXPECT_EQ(d->checkAuxjIdRun(point.n, axisIndex), numbers[3].toInt());
+        const QStringList requested = {QStringLiteral("ipos.pointindex=%1").arg(point.n), "ipos.bteachpoint=true"};
+        EXPECT_EQ(writes.entries(), code == 1 ? requested : QStringList());
+        EXPECT_EQ(d->teachStatus, (1 << (earlier.n - 1)) | (1 << (point.n - 1)));
+        d->teachedPoints[point.n - 1] = TeachedPoint();
     }
+    EXPECT_EQ(rows, 26);
 }
 
 // Where the values of a taught point come from, with the robot at 1..6, the

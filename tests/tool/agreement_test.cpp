@@ -5,6 +5,7 @@
 #include <commands.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -13,11 +14,6 @@ using ToolAgreement = PositionerCell;
 void setFrame(double* frame, std::initializer_list<double> values)
 {
     std::copy(values.begin(), values.end(), frame);
-}
-
-void expectFrame(const tool::Frame& read, const double* expected, const char* name, int record)
-{
-    EXPECT_TRUE(std::equal(read.begin(), read.end(), expected)) << name << " of record " << record;
 }
 
 TEST_F(ToolAgreement, ReadsWhatTheLibraryWritesAsTheLibraryReadsIt)
@@ -52,14 +48,14 @@ TEST_F(ToolAgreement, ReadsWhatTheLibraryWritesAsTheLibraryReadsIt)
         for (int i = 0; i < 10; ++i) {
             const tool::Record& r = records[std::size_t(i)];
             EXPECT_TRUE(r.hasEntry);
-            EXPECT_EQ(r.axes1Type, p[i].axes1Type) << i;
-            EXPECT_EQ(r.axes1Index, p[i].axes1Index) << i;
-            EXPECT_EQ(r.axes2Type, p[i].axes2Type) << i;
-            EXPECT_EQ(r.axes2Index, p[i].axes2Index) << i;
-            expectFrame(r.axes1Frame, p[i].axes1Frame, "axes1Frame", i);
-            expectFrame(r.axes2Frame, p[i].axes2Frame, "axes2Frame", i);
-            expectFrame(r.axes2FrameToBase, p[i].axes2FrameToBase, "axes2FrameToBase", i);
-            expectFrame(r.userFrame, p[i].userFrame, "userFrame", i);
+            EXPECT_EQ((std::vector<int>{r.axes1Type, r.axes1Index, r.axes2Type, r.axes2Index}),
+                      (std::vector<int>{p[i].axes1Type, p[i].axes1Index, p[i].axes2Type, p[i].axes2Index}))
+                << "record " << i;
+            const std::pair<const tool::Frame&, const double*> frames[] = {
+                {r.axes1Frame, p[i].axes1Frame}, {r.axes2Frame, p[i].axes2Frame},
+                {r.axes2FrameToBase, p[i].axes2FrameToBase}, {r.userFrame, p[i].userFrame}};
+            for (const auto& frame : frames)
+                EXPECT_TRUE(std::equal(frame.first.begin(), frame.first.end(), frame.second)) << "record " << i;
         }
     }
 }

@@ -5,8 +5,6 @@
 
 #include <userframedyneditor.h>
 
-
-#include <atomic>
 #include <atomic>
 #include <thread>
 

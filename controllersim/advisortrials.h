@@ -1,6 +1,7 @@
 // Calibrations on the simulated cell with noisy touches: what the advisor
 // predicts beside what the controller's calculation gives, measured against
-// the cell's true frame. Shared by the prediction test and its benchmark table.
+// the cell's true frame. Shared by the prediction test and its benchmark table;
+// header only, so the controller simulator itself needs no advisor.
 #pragma once
 
 #include <calibrationpoints.h>
