@@ -15,16 +15,6 @@ namespace {
 
 using namespace TeachingLimits;
 
-int groupOf(int n) { return (n - 1) / pointsPerGroup; }
-
-double runDistance(const TeachedPoint& p, const TeachedPoint& q, int first, int length)
-{
-    double sum = 0.0;
-    for (int k = first; k < first + length; ++k)
-        sum += std::fabs(p.values[k] - q.values[k]);
-    return sum;
-}
-
 // The first other taught point of n's group at which fails(other) holds; 0
 // when there is none.
 template <typename Fails>

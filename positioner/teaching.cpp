@@ -21,7 +21,6 @@ using namespace TeachingLimits;
 constexpr int clearWaitRounds = 20;
 
 bool isPointNumber(int n) { return n >= 1 && n <= pointCount; }
-int groupOf(int n) { return (n - 1) / pointsPerGroup; }
 
 // m: how many cartesian values a point holds. A negative axis count is taken
 // as a robot without axes.
@@ -34,14 +33,6 @@ int cartesianRunLength()
 int externalRunLength(int maxAuxjNum)
 {
     return std::clamp(maxAuxjNum, 0, maxRunLength);
-}
-
-double runDistance(const TeachedPoint& p, const TeachedPoint& q, int first, int length)
-{
-    double sum = 0.0;
-    for (int k = first; k < first + length; ++k)
-        sum += std::fabs(p.values[k] - q.values[k]);
-    return sum;
 }
 
 // Runs test(other) for each other point of n's group whose bit teachStatus

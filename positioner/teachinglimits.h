@@ -1,5 +1,9 @@
 #pragma once
 
+#include "teachedpoint.h"
+
+#include <cmath>
+
 // The plausibility limits of the calibration points: teachPoint refuses a point
 // that breaks one of them, and hosts or tools that explain a refusal read them
 // from here. Sums are of absolute differences, element by element.
@@ -18,5 +22,17 @@ constexpr double minCartesianDistance = 5.0;
 constexpr double externalMovementLimit = 5.0;
 constexpr double minOwnAxisMovement = 2.0;
 constexpr double maxOtherAxesMovement = 2.0;
+
+// The group (0, 1 or 2) of point n, 1 to 9.
+inline int groupOf(int n) { return (n - 1) / pointsPerGroup; }
+
+// The sum the checks compare: absolute differences over length values from first.
+inline double runDistance(const TeachedPoint& p, const TeachedPoint& q, int first, int length)
+{
+    double sum = 0.0;
+    for (int k = first; k < first + length; ++k)
+        sum += std::fabs(p.values[k] - q.values[k]);
+    return sum;
+}
 
 }  // namespace TeachingLimits
