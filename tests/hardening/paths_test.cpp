@@ -20,6 +20,7 @@ TEST_F(PositionerCell, APathWithANulIsRefusedAndTouchesNoFile)
     writeFile(file, document);
     const QString withNul = file + QChar(0) + "suffix";
     EXPECT_FALSE(d->readPositionerFile(withNul));
+    EXPECT_FALSE(d->writePositionerFile(withNul));
     EXPECT_FALSE(d->sendFileToCtrl(withNul, "/xpl/x.xml"));
     EXPECT_EQ(readFile(file), document);
 }

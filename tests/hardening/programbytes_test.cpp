@@ -58,11 +58,14 @@ INSTANTIATE_TEST_SUITE_P(
                     "<Comment>a\rb</Comment>\n" + dest + "\n" + point + "\n"},
         ProgramCase{"MixedLineEnds", dest + "\r\n" + expr + "\n<End/>\r\n",
                     dest + "\r\n" + point + "\n<End/>\r\n"},
+        ProgramCase{"CrBeforeAMissingLastLf", dest + "\n" + expr + "\n<End/>\r",
+                    dest + "\n" + point + "\n<End/>\r\n"},
         ProgramCase{"NulBytes", dest + "\n" + expr + QByteArray("\0<Comment/>\0", 12) + "\n",
                     dest + "\n" + point + QByteArray("\0<Comment/>\0", 12) + "\n"},
         ProgramCase{"NonFiniteFrame", "<dest>wobj3_dyn</dest>\n" + expr + "\n", ""},
         ProgramCase{"CrOnly", "<Program>\r" + dest + "\r" + expr + "\r", ""},
-        ProgramCase{"Utf16", QByteArray("\xff\xfe<\0d\0", 6) + "\n", ""}),
+        ProgramCase{"Utf16", QByteArray("\xff\xfe<\0d\0", 6) + "\n", ""},
+        ProgramCase{"Utf32BigEndian", QByteArray("\0\0\xfe\xff\0\0\0<", 8) + "\n", ""}),
     [](const ::testing::TestParamInfo<ProgramCase>& info) { return std::string(info.param.name); });
 
 }  // namespace

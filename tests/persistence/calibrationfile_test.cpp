@@ -7,6 +7,7 @@
 #include <cstring>
 #include <functional>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -122,6 +123,21 @@ TEST_F(CalibrationFile, MissingAndOddValuesReadAsTheirDefaults)
     d->parms[3].axes2Type = 4;
     ASSERT_TRUE(readText("<Calibration><Positioner><Axes2Type>0</Axes2Type></Positioner></Calibration>"));
     EXPECT_EQ(record(3), "5 0 4 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 1,0,3,0,5,6");
+}
+
+// The parts given, in order: an empty or odd part is 0, a missing one keeps
+// its value, one past the count is not read.
+TEST_F(CalibrationFile, FrameTextsAreReadPartByPart)
+{
+    for (const auto& row : std::vector<std::pair<QString, QString>>{
+             {"1.5,,x,-4e2", "1.5,0,0,-400,9,9"}, {"1,2,3,4,5,6,7", "1,2,3,4,5,6"}, {"", "0,9,9,9,9,9"}}) {
+        double values[6] = {9, 9, 9, 9, 9, 9};
+        d->posQstrToDouble(row.first, values, 6);
+        QStringList parts;
+        for (double value : values)
+            parts << QString::number(value);
+        EXPECT_EQ(parts.join(QLatin1Char(',')), row.second) << qPrintable(row.first);
+    }
 }
 
 TEST_F(CalibrationFile, UnreadableFilesChangeNothing)
