@@ -1,5 +1,6 @@
 #include "programrules.h"
 
+#include "atomicsave.h"
 #include "filestamp.h"
 #include "positionerdata.h"
 
@@ -122,9 +123,11 @@ LineResult withPointNumbers(QString& line, int wobj, qint64 maxLength)
     if (numbers.isNull())
         return LineResult::Refused;
     // Every occurrence is replaced; a short old list in a long line multiplies
-    // the line, so its new length is known before it is built.
-    const qint64 length = line.size() + qint64(line.count(old)) * (numbers.size() - old.size());
-    if (length > maxLength)
+    // the line, so its new length is known before it is built. Occurrences are
+    // counted only when the line could hold enough of them to matter.
+    const qint64 growth = numbers.size() - old.size();
+    const qint64 most = line.size() / old.size();
+    if (line.size() + most * growth > maxLength && line.size() + line.count(old) * growth > maxLength)
         return LineResult::Refused;
     line.replace(old, numbers);
     return LineResult::Changed;
@@ -137,46 +140,81 @@ bool actsOn(QStringView line)
     return contains(line, dateMarker) || contains(line, destinationMarker) || contains(line, expressionMarker);
 }
 
+// Whether the bytes from `at` on begin with the marker.
+bool startsWith(const char* at, const char* end, QLatin1String marker)
+{
+    return end - at >= marker.size() && std::memcmp(at, marker.data(), size_t(marker.size())) == 0;
+}
+
 // Whether any rule could act on the line's bytes: most lines of a program hold
 // none of the markers and are copied as they are, without being decoded.
-bool mayChange(const char* data, int size)
+bool mayChange(const char* data, const char* end)
 {
-    if (memmem(data, size_t(size), "Date", 4))
+    if (memmem(data, size_t(end - data), "Date", 4))
         return true;
-    const char* const end = data + size;
     for (const char* at = data; (at = static_cast<const char*>(std::memchr(at, '<', size_t(end - at)))); ++at) {
-        const QByteArray rest = QByteArray::fromRawData(at, int(end - at));
-        if (rest.startsWith("<dest>wobj") || rest.startsWith("<expr>GETTRKWOBJ"))
+        if (startsWith(at, end, destinationMarker) || startsWith(at, end, expressionMarker))
             return true;
     }
     return false;
 }
 
-bool startsWithWideByteOrderMark(const QByteArray& line)
+bool startsWithWideByteOrderMark(const char* data, const char* end)
 {
-    return line.startsWith("\xff\xfe") || line.startsWith("\xfe\xff") || line.startsWith(QByteArray("\0\0\xfe\xff", 4));
+    return startsWith(data, end, QLatin1String("\xff\xfe")) || startsWith(data, end, QLatin1String("\xfe\xff")) ||
+           startsWith(data, end, QLatin1String("\0\0\xfe\xff", 4));
 }
 
-// The next line with its LF, or what is left at the end; null at the end. A
-// line longer than the limit is cut there, which the caller sees by its size.
-QByteArray nextLine(QIODevice& in, qint64 limit)
+// The program's lines, read in large blocks: most lines are short, and each
+// read of the device costs far more than finding a line's end.
+class Lines
 {
-    QByteArray line;
-    char chunk[16 * 1024];
-    for (;;) {
-        const qint64 n = in.readLine(chunk, sizeof chunk);
-        if (n <= 0)
-            return line;
-        line.append(chunk, static_cast<int>(n));
-        if (chunk[n - 1] == '\n' || line.size() > limit)
-            return line;
+public:
+    Lines(QIODevice& in, qint64 limit) : in_(in), limit_(limit) {}
+
+    // The next line with its LF, or what is left at the end; false at the end.
+    // A line longer than the limit is cut just past it, which the caller sees
+    // by its size. The line lies in the block until the next call.
+    bool next(const char*& data, int& size)
+    {
+        for (int scanned = start_;;) {
+            const char* const begin = block_.constData() + start_;
+            const char* const lf = static_cast<const char*>(
+                std::memchr(block_.constData() + scanned, '\n', size_t(block_.size() - scanned)));
+            const int available = block_.size() - start_;
+            if (lf || available > limit_ || (atEnd_ && available > 0)) {
+                size = lf ? int(lf - begin) + 1 : int(std::min<qint64>(available, limit_ + 1));
+                data = begin;
+                start_ += size;
+                return true;
+            }
+            if (atEnd_)
+                return false;
+            scanned = available;
+            readMore();
+        }
     }
-}
 
-bool writeAll(QIODevice& out, const char* data, qint64 size)
-{
-    return out.write(data, size) == size;
-}
+private:
+    static constexpr int blockSize = 1 << 20;
+
+    void readMore()
+    {
+        block_.remove(0, start_);
+        start_ = 0;
+        const int kept = block_.size();
+        block_.resize(kept + blockSize);
+        const qint64 n = in_.read(block_.data() + kept, blockSize);
+        block_.resize(kept + int(std::max<qint64>(n, 0)));
+        atEnd_ = n <= 0;
+    }
+
+    QIODevice& in_;
+    const qint64 limit_;
+    QByteArray block_;
+    int start_ = 0;
+    bool atEnd_ = false;
+};
 
 }  // namespace
 
@@ -205,55 +243,63 @@ LineResult transformLine(QString& line, int& wobj, qint64 maxLength)
 
 bool rewrite(QIODevice& in, QIODevice& out, int& wobj, qint64 limit)
 {
-    static const QByteArray utf8ByteOrderMark = "\xef\xbb\xbf";
+    static const QLatin1String utf8ByteOrderMark("\xef\xbb\xbf");
     wobj = 0;
     qint64 read = 0;
     qint64 written = 0;
-    for (QByteArray line = nextLine(in, limit); !line.isNull(); line = nextLine(in, limit)) {
-        if (line.size() > limit)
+    Lines lines(in, limit);
+    // Lines are short: they go to the device in large writes.
+    PositionerFiles::DeviceWriter writer(out);
+    const char* line = nullptr;
+    int size = 0;
+    while (lines.next(line, size)) {
+        if (size > limit)
             return false;
+        const char* const lineEnd = line + size;
         // The byte-order mark belongs to the file, not to its first line's text.
         const bool first = read == 0;
-        if (first && startsWithWideByteOrderMark(line))
+        if (first && startsWithWideByteOrderMark(line, lineEnd))
             return false;
-        const int mark = first && line.startsWith(utf8ByteOrderMark) ? utf8ByteOrderMark.size() : 0;
+        const int mark = first && startsWith(line, lineEnd, utf8ByteOrderMark) ? utf8ByteOrderMark.size() : 0;
 
-        int end = line.size();
-        if (end > 0 && line.at(end - 1) == '\n')
+        int end = size;
+        if (end > 0 && line[end - 1] == '\n')
             --end;
-        if (end > mark && end < line.size() && line.at(end - 1) == '\r')
+        if (end > mark && end < size && line[end - 1] == '\r')
             --end;
-        const char* const ending = end + 2 == line.size() ? "\r\n" : "\n";
+        const int endingSize = size - end;
+        read += size;
 
-        QByteArray rewritten = QByteArray::fromRawData(line.constData() + mark, end - mark);
-        if (mayChange(rewritten.constData(), rewritten.size())) {
-            // Latin-1 maps every byte to one character and back, so a line the
-            // rules leave alone keeps its bytes whatever its encoding, and the
-            // ASCII the rules put in is the same in every ASCII-based one. The
-            // size is given: a NUL byte is text like any other.
-            QString text = QString::fromLatin1(rewritten.constData(), rewritten.size());
-            if (text.contains(QLatin1Char('\r')) && actsOn(text))
-                return false;
-            // What the program has grown by so far is taken off what this line
-            // may grow.
-            const qint64 allowed = std::min(limit, text.size() + limit - (written - read));
-            switch (transformLine(text, wobj, allowed)) {
-            case LineResult::Refused:
-                return false;
-            case LineResult::Changed:
-                rewritten = text.toLatin1();
-                break;
-            case LineResult::Unchanged:
-                break;
-            }
+        if (!mayChange(line + mark, line + end)) {
+            // Copied whole, its ending with it; a last line gets its LF.
+            writer.write(line, size_t(size));
+            if (endingSize == 0)
+                writer.write("\n", 1);
+            written += size + (endingSize == 0 ? 1 : 0);
+            continue;
         }
-        if (!writeAll(out, line.constData(), mark) || !writeAll(out, rewritten.constData(), rewritten.size()) ||
-            !writeAll(out, ending, qstrlen(ending)))
+
+        // Latin-1 maps every byte to one character and back, so a line the
+        // rules leave alone keeps its bytes whatever its encoding, and the
+        // ASCII the rules put in is the same in every ASCII-based one. The
+        // size is given: a NUL byte is text like any other.
+        QString text = QString::fromLatin1(line + mark, end - mark);
+        if (text.contains(QLatin1Char('\r')) && actsOn(text))
             return false;
-        read += line.size();
-        written += mark + rewritten.size() + qstrlen(ending);
+        // What the program has grown by so far is taken off what this line
+        // may grow.
+        const qint64 allowed = std::min(limit, text.size() + limit - (written - (read - size)));
+        const LineResult result = transformLine(text, wobj, allowed);
+        if (result == LineResult::Refused)
+            return false;
+        const QByteArray rewritten =
+            result == LineResult::Changed ? text.toLatin1() : QByteArray::fromRawData(line + mark, end - mark);
+        writer.write(line, size_t(mark));
+        writer.write(rewritten.constData(), size_t(rewritten.size()));
+        writer.write(endingSize == 0 ? "\n" : line + end, size_t(std::max(endingSize, 1)));
+        written += mark + rewritten.size() + std::max(endingSize, 1);
     }
-    return true;
+    return writer.finish();
 }
 
 }  // namespace UserFrameDynProgram

@@ -22,7 +22,8 @@ bool rewriteFetched(const QString& localPath, int& wobj)
     // the open fails should anything take its place in between.
     QFile::remove(temporaryPath);
     QFile temporary(temporaryPath);
-    if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly))
+    // The rewrite gathers its writes itself.
+    if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         return false;
 
     // Everything written must have reached the file; a partial program would
