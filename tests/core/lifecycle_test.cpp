@@ -165,24 +165,4 @@ TEST_F(Lifecycle, AnInstanceDestroyedDuringAWaitLivesUntilTheWaitReturns)
     }
 }
 
-// The host reads the members directly, so their order is part of its ABI, and
-// the class adds no meta-object of its own.
-TEST_F(Lifecycle, MembersKeepTheirPublishedOrder)
-{
-    PositionerData* d = PositionerData::getInstance();
-    const std::vector<const void*> members = {
-        &d->parms,         &d->savedParms,       &d->teachedPoints,   &d->dynUframe,
-        &d->dynOframe,     &d->dynBaseName,      &d->dynMovable,      &d->dynOnRobot,
-        &d->positionerAxisID, &d->positionerID,  &d->teachStatus,     &d->usedCurrentPosID,
-        &d->userFrameDynEditor, &d->maxAuxjNum};
-    for (std::size_t k = 1; k < members.size(); ++k)
-        EXPECT_LT(members[k - 1], members[k]) << "member " << k;
-    EXPECT_EQ(static_cast<const void*>(&d->savedParms),
-              static_cast<const void*>(reinterpret_cast<const char*>(&d->parms) + sizeof d->parms));
-    EXPECT_EQ(d->metaObject(), &QObject::staticMetaObject);
-    static_assert(sizeof(PositionerParm) == 4 * 6 * sizeof(double) + 4 * sizeof(int), "plain record");
-    static_assert(sizeof(TeachedPoint) == 12 * sizeof(double), "plain record");
-    static_assert(std::is_standard_layout<PositionerParm>::value, "plain record");
-}
-
 }  // namespace
