@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace {
 
@@ -66,9 +67,49 @@ QString jsonThenXmlEscaped(const QString& name)
     return xml;
 }
 
-// The value of the first child node, the text the file holds.
+// Text that stands first in an element is held as the element's own value
+// (parse_embed_pcdata): a GLOBAL.var of many short declarations then needs
+// far less memory. An element's value is never empty otherwise.
+bool holdsItsText(pugi::xml_node element)
+{
+    return *element.value() != '\0';
+}
+
+// Blank text that is not an element's only text is dropped on loading. Held
+// as the element's value, its first text leaves blank text after it as the
+// only child; that goes too, so that the file is written as it always was.
+void dropBlankTextAfterOwnText(pugi::xml_document& document)
+{
+    struct Walker : pugi::xml_tree_walker
+    {
+        bool for_each(pugi::xml_node& node) override
+        {
+            const pugi::xml_node only = node.first_child();
+            if (holdsItsText(node) && only.type() == pugi::node_pcdata && !only.next_sibling() &&
+                std::strspn(only.value(), " \t\r\n") == std::strlen(only.value()))
+                node.remove_child(only);
+            return true;
+        }
+    } walker;
+    document.traverse(walker);
+}
+
+// The value of the element's first child node, the text the file holds.
+const char* firstChildValue(pugi::xml_node element)
+{
+    if (holdsItsText(element))
+        return element.value();
+    const pugi::xml_node child = element.first_child();
+    // An element has no value of its own, whatever text it holds.
+    return child.type() == pugi::node_element ? "" : child.value();
+}
+
 void setFirstChildValue(pugi::xml_node element, const QByteArray& value)
 {
+    if (holdsItsText(element)) {
+        element.text().set(value.constData());
+        return;
+    }
     pugi::xml_node child = element.first_child();
     if (child.type() == pugi::node_cdata) {
         // A CDATA section does not decode references, so the value could not be
@@ -105,10 +146,12 @@ bool rewriteGlobalVar(PositionerData& d, const QString& path)
         return false;
     // The controller's data passes through as it was: CDATA sections and text
     // that is only blanks inside an element of its own stay.
-    constexpr unsigned int parseOptions = pugi::parse_pi | pugi::parse_cdata | pugi::parse_ws_pcdata_single;
+    constexpr unsigned int parseOptions =
+        pugi::parse_pi | pugi::parse_cdata | pugi::parse_ws_pcdata_single | pugi::parse_embed_pcdata;
     pugi::xml_document document;
     if (!PositionerFiles::loadXml(document, path, parseOptions))
         return false;
+    dropBlankTextAfterOwnText(document);
 
     PositionerFiles::setDeclaration(document.prepend_child(pugi::node_declaration));
     PositionerFiles::appendDateComment(document);
@@ -117,7 +160,7 @@ bool rewriteGlobalVar(PositionerData& d, const QString& path)
     const pugi::xml_node declarations =
         document.child("Xpl-source").child("VarDeclarations").child("VarGlobal");
     for (pugi::xml_node var = declarations.child("Var"); var; var = var.next_sibling("Var")) {
-        if (qstrcmp(var.child("Name").first_child().value(), "wobj_dyn0") != 0)
+        if (qstrcmp(firstChildValue(var.child("Name")), "wobj_dyn0") != 0)
             continue;
         if (pugi::xml_node init = var.child("InitValue"))
             setFirstChildValue(init, value);

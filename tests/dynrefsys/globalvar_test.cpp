@@ -68,7 +68,7 @@ TEST_F(GlobalVar, BaseNamesCannotBreakTheJsonOrTheXml)
         const QByteArray file = rewrite(input);
         EXPECT_TRUE(file.contains("&quot;basename&quot;:&quot;" + c.second + "&quot;}")) << qPrintable(c.first);
         const QStringList values = initValues(file, "wobj_dyn0");
-        ASSERT_EQ(values.size(), 3) << qPrintable(c.first);
+        ASSERT_EQ(values.size(), 4) << qPrintable(c.first);
         EXPECT_EQ(values[0], values[2]);
         QJsonParseError error{};
         const QJsonObject json = QJsonDocument::fromJson(values[2].toUtf8(), &error).object();
