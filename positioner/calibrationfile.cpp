@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <cmath>
 #include <cstring>
 #include <limits>
 
@@ -53,6 +54,22 @@ void appendValue(pugi::xml_node positioner, const char* name, const QString& tex
     positioner.append_child(name).append_child(pugi::node_pcdata).set_value(text.toLatin1().constData());
 }
 
+// NaN and infinity are no frame values: the controller could not read them.
+// Read from a text they count as no number; in a record they keep the file
+// from being written.
+double finiteOrZero(double value)
+{
+    return std::isfinite(value) ? value : 0.0;
+}
+
+bool framesAreFinite(const PositionerParm& p)
+{
+    const auto finite = [](const double* frame) {
+        return std::all_of(frame, frame + 6, [](double value) { return std::isfinite(value); });
+    };
+    return finite(p.axes1Frame) && finite(p.axes2Frame) && finite(p.axes2FrameToBase) && finite(p.userFrame);
+}
+
 // A frame text straight from the document: only the parts that are taken are
 // looked at, so a text of millions of commas costs no more than six numbers.
 // Each part reads as posQstrToDouble reads it (a comma never stands inside a
@@ -66,7 +83,7 @@ void frameFromText(const char* text, double* const values, int count)
         // A part longer than any text can be is no number.
         values[k] = length > size_t(std::numeric_limits<int>::max())
                         ? 0.0
-                        : QString::fromUtf8(part, static_cast<int>(length)).toDouble();
+                        : finiteOrZero(QString::fromUtf8(part, static_cast<int>(length)).toDouble());
         if (!comma)
             return;
         part = comma + 1;
@@ -90,6 +107,8 @@ void readRecord(PositionerData& d, pugi::xml_node entry, PositionerParm& p)
 bool PositionerData::writePositionerFile(QString path)
 {
     return PositionerGuard::orFailure(false, [&] {
+        if (!std::all_of(parms, parms + positionerCount, framesAreFinite))
+            return false;
         pugi::xml_document document;
         PositionerFiles::setDeclaration(document.append_child(pugi::node_declaration));
         PositionerFiles::appendDateComment(document);
@@ -154,7 +173,7 @@ void PositionerData::posQstrToDouble(QString text, double* const values, int cou
         int start = 0;
         for (int k = 0; k < count; ++k) {
             const int comma = text.indexOf(QLatin1Char(','), start);
-            values[k] = text.midRef(start, comma < 0 ? -1 : comma - start).toDouble();
+            values[k] = finiteOrZero(text.midRef(start, comma < 0 ? -1 : comma - start).toDouble());
             if (comma < 0)
                 break;
             start = comma + 1;

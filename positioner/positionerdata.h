@@ -73,7 +73,8 @@ public:
     ///@{
 
     /// Writes all ten records; false when the file could not be written
-    /// completely, in which case the old file stays as it was.
+    /// completely, or a frame holds NaN or infinity, which the controller
+    /// could not read; the old file then stays as it was.
     /// \nowait
     bool writePositionerFile(QString path);
     /// Reads the records by position and takes them as the baseline of
@@ -84,7 +85,8 @@ public:
     /// count values with four decimals, joined by commas: the file's precision.
     /// \nowait
     QString posDoubleToQstr(double* const values, int count);
-    /// Parses up to count comma-separated values; missing ones keep theirs.
+    /// Parses up to count comma-separated values; missing ones keep theirs,
+    /// and one that is no finite number reads as 0.
     /// \nowait
     void posQstrToDouble(QString text, double* const values, int count);
     /// The text of node's child element name (empty when missing).

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 namespace {
 
@@ -65,6 +66,27 @@ INSTANTIATE_TEST_SUITE_P(
                       AnswerCase{"Axis2ToBaseNan", 1, "ipos.posframe2tobase", nan},
                       AnswerCase{"UserFrameMinusInfinite", 0, "ipos.userframe", -inf}),
     [](const ::testing::TestParamInfo<AnswerCase>& info) { return std::string(info.param.name); });
+
+TEST_F(PositionerCell, TheCalibrationFileHoldsNoNonFiniteNumberWrittenOrRead)
+{
+    const QString path = positionerDir() + "/positionercalibframepar.xml";
+    writeFile(path, "<FramePar><Positioner><UserFrame>nan,inf,-inf,1e999,NaN,2</UserFrame></Positioner></FramePar>");
+    ASSERT_TRUE(d->readPositionerFile(path));
+    EXPECT_EQ(std::vector<double>(d->parms[0].userFrame, d->parms[0].userFrame + 6),
+              (std::vector<double>{0, 0, 0, 0, 0, 2}));
+
+    const QByteArray before = readFile(path);
+    for (double* value : {&d->parms[9].axes1Frame[0], &d->parms[0].axes2Frame[5], &d->parms[4].axes2FrameToBase[2],
+                          &d->parms[2].userFrame[1]}) {
+        *value = nan;
+        EXPECT_FALSE(d->writePositionerFile(path));
+        EXPECT_EQ(readFile(path), before);
+        *value = -inf;
+        EXPECT_FALSE(d->writePositionerFile(path));
+        *value = 0.0;
+    }
+    EXPECT_TRUE(d->writePositionerFile(path));
+}
 
 const QByteArray globalVar = "<Xpl-source><VarDeclarations><VarGlobal><Var><Name>wobj_dyn0</Name>"
                              "<InitValue>old</InitValue></Var></VarGlobal></VarDeclarations></Xpl-source>";
