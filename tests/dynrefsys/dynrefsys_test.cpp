@@ -217,21 +217,30 @@ TEST_F(DynRefSys, HandlersThatKeepSwitchingLeaveNothingRegistered)
     EXPECT_EQ(int(ipos_currentposindex), before);
 }
 
+// Without the controller, and of the kind the axis types make.
 TEST_F(DynRefSys, InitActiveDyn0RegistersWithoutTheController)
 {
-    d->parms[6].axes1Type = 2;
-    d->parms[6].axes2Type = 1;
-    writes.clear();
-    EXPECT_TRUE(d->initActiveDyn0(7));
-    ASSERT_EQ(editor.dynRefSystems().size(), 1u);
-    const sim::DynRefSysEntry& entry = editor.dynRefSystems()[0];
-    EXPECT_EQ(entry.id, editor.getVisibleVarDef("wobj_dyn0").id());
-    EXPECT_EQ(entry.baseName, "table");
-    EXPECT_THAT(entry.frame, ElementsAreArray(d->parms[6].userFrame));
-    EXPECT_EQ(entry.kind, 3);
-    EXPECT_THAT(d->dynOframe, ElementsAreArray(d->parms[6].userFrame));
-    EXPECT_EQ(d->dynBaseName, "table");
-    EXPECT_TRUE(writes.entries().isEmpty());
+    const struct
+    {
+        int axes1Type, axes2Type, kind;
+    } cases[] = {{2, 1, 3}, {0, 4, 2}, {-1, 0, 2}, {1, 0, 2}, {2, 0, 1}, {3, 0, 2}, {1, 1, 3}, {2, -1, 1}};
+    for (const auto& c : cases) {
+        d->parms[6].axes1Type = c.axes1Type;
+        d->parms[6].axes2Type = c.axes2Type;
+        d->parms[6].userFrame[0] = c.kind + 0.5;
+        d->dynBaseName.clear();
+        writes.clear();
+        ASSERT_TRUE(d->initActiveDyn0(7));
+        const sim::DynRefSysEntry& entry = editor.dynRefSystems().back();
+        EXPECT_EQ(entry.kind, c.kind) << c.axes1Type << "," << c.axes2Type;
+        EXPECT_EQ(entry.id, editor.getVisibleVarDef("wobj_dyn0").id());
+        EXPECT_EQ(entry.baseName, "table");
+        EXPECT_THAT(entry.frame, ElementsAreArray(d->parms[6].userFrame));
+        EXPECT_THAT(d->dynOframe, ElementsAreArray(d->parms[6].userFrame));
+        EXPECT_EQ(d->dynBaseName, "table");
+        EXPECT_TRUE(writes.entries().isEmpty());
+    }
+    EXPECT_EQ(editor.dynRefSystems().size(), std::size(cases));
     EXPECT_EQ(editor.activeRefSys(), 0u);
 }
 
@@ -249,20 +258,6 @@ TEST_F(DynRefSys, InitActiveDyn0KeepsTheFrameOnlyWhenWobjDyn0IsThere)
     EXPECT_FALSE(d->initActiveDyn0(1));
     EXPECT_EQ(d->dynOframe[0], 10.0);
     EXPECT_EQ(d->dynBaseName, "table");
-}
-
-TEST_F(DynRefSys, TheKindFollowsTheAxisTypes)
-{
-    const struct
-    {
-        int axes1Type, axes2Type, kind;
-    } cases[] = {{0, 4, 2}, {-1, 0, 2}, {1, 0, 2}, {2, 0, 1}, {3, 0, 2}, {2, 1, 3}, {1, 1, 3}, {2, -1, 1}};
-    for (const auto& c : cases) {
-        d->parms[0].axes1Type = c.axes1Type;
-        d->parms[0].axes2Type = c.axes2Type;
-        ASSERT_TRUE(d->initActiveDyn0(1));
-        EXPECT_EQ(editor.dynRefSystems().back().kind, c.kind) << c.axes1Type << "," << c.axes2Type;
-    }
 }
 
 }  // namespace

@@ -15,57 +15,46 @@ namespace {
 const double nan = std::numeric_limits<double>::quiet_NaN();
 const double inf = std::numeric_limits<double>::infinity();
 
-struct AnswerCase
+// An answer with one value of NaN or infinity, of each frame the controller
+// calculates: 0, and the record as it was.
+TEST_F(SimulatedCell, ANonFiniteAnswerLeavesTheRecordAsItWas)
 {
-    const char* name;
-    int axisID;
-    const char* frameVariable;
-    double value;
-};
-
-class NonFiniteAnswer : public SimulatedCell, public ::testing::WithParamInterface<AnswerCase>
-{
-protected:
     ControllerSimulator controller;
     rtmCustomRvarIntVect axesStatus{"ipos.calculate_axes_status", 2, 1};
     rtmCustomRvarInt userStatus{"ipos.calculate_user_status", 1};
-};
-
-TEST_P(NonFiniteAnswer, LeavesTheRecordAsItWas)
-{
-    PositionerData* d = PositionerData::getInstance();
-    d->setPositionerID(3);
-    d->setPositionerAxisID(GetParam().axisID);
-    rtmCustomRvarRealVect frame{GetParam().frameVariable, 6, 1};
-    const auto answer = [&] {
-        for (int k = 0; k < 6; ++k)
-            frame.setValue(k, k == 4 ? GetParam().value : 1.0);
-    };
-    controller.onRequest("ipos.calculate_axes", [&] {
-        answer();
-        axesStatus.setValue(0, 1);
-    });
-    controller.onRequest("ipos.calculate_user", [&] {
-        answer();
-        userStatus = 1;
-    });
-    d->parms[3].axes1Frame[4] = d->parms[3].axes2Frame[4] = d->parms[3].axes2FrameToBase[4] =
-        d->parms[3].userFrame[4] = 7.0;
-    const PositionerParm before = d->parms[3];
-
-    const bool user = QByteArray(GetParam().frameVariable) == "ipos.userframe";
-    EXPECT_EQ(user ? d->calculateUserFrame() : d->calculatePositionerFrame(0), 0);
-    PositionerParm after = d->parms[3];
-    EXPECT_EQ(std::memcmp(&before, &after, sizeof before), 0);
+    const struct
+    {
+        int axisID;
+        const char* frameVariable;
+        double value;
+    } cases[] = {{0, "ipos.posframe1", nan}, {1, "ipos.posframe2", inf}, {1, "ipos.posframe2tobase", nan},
+                 {0, "ipos.userframe", -inf}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.frameVariable);
+        PositionerData* d = PositionerData::getInstance();
+        d->setPositionerID(3);
+        d->setPositionerAxisID(c.axisID);
+        rtmCustomRvarRealVect frame{c.frameVariable, 6, 1};
+        const auto answer = [&] {
+            for (int k = 0; k < 6; ++k)
+                frame.setValue(k, k == 4 ? c.value : 1.0);
+        };
+        controller.onRequest("ipos.calculate_axes", [&] {
+            answer();
+            axesStatus.setValue(0, 1);
+        });
+        controller.onRequest("ipos.calculate_user", [&] {
+            answer();
+            userStatus = 1;
+        });
+        d->parms[3].axes1Frame[4] = d->parms[3].axes2Frame[4] = d->parms[3].axes2FrameToBase[4] =
+            d->parms[3].userFrame[4] = 7.0;
+        const PositionerParm before = d->parms[3];
+        const bool user = QByteArray(c.frameVariable) == "ipos.userframe";
+        EXPECT_EQ(user ? d->calculateUserFrame() : d->calculatePositionerFrame(0), 0);
+        EXPECT_EQ(std::memcmp(&before, &d->parms[3], sizeof before), 0);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Answers, NonFiniteAnswer,
-    ::testing::Values(AnswerCase{"Axis1Nan", 0, "ipos.posframe1", nan},
-                      AnswerCase{"Axis2Infinite", 1, "ipos.posframe2", inf},
-                      AnswerCase{"Axis2ToBaseNan", 1, "ipos.posframe2tobase", nan},
-                      AnswerCase{"UserFrameMinusInfinite", 0, "ipos.userframe", -inf}),
-    [](const ::testing::TestParamInfo<AnswerCase>& info) { return std::string(info.param.name); });
 
 TEST_F(PositionerCell, TheCalibrationFileHoldsNoNonFiniteNumberWrittenOrRead)
 {
