@@ -2,7 +2,7 @@
 // trip a sanitizer, and whenever it reads, the baseline is exactly the records.
 // Inputs starting with an odd byte are made a frame text instead, followed by
 // up to millions of commas: the record must get what splitting the text at
-// every comma gives for its first six parts.
+// every comma gives for its first six parts, NaN and infinity read as 0.
 #include <positionerdata.h>
 
 #include <QCoreApplication>
@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -45,8 +46,10 @@ void referenceFrame(const QString& path, double (&frame)[6], double sentinel)
             break;
     }
     const QStringList parts = (cut < 0 ? text : text.left(cut)).split(QLatin1Char(','));
-    for (int k = 0; k < 6; ++k)
-        frame[k] = k < parts.size() ? parts[k].toDouble() : sentinel;
+    for (int k = 0; k < 6; ++k) {
+        const double value = k < parts.size() ? parts[k].toDouble() : sentinel;
+        frame[k] = std::isfinite(value) ? value : 0.0;
+    }
 }
 
 }  // namespace
