@@ -64,6 +64,9 @@ TEST_F(PositionerCell, AProgramThatWouldGrowPastTheLimitIsRefused)
     } cases[] = {
         {"short list multiplied within the limit", destination + expression + QByteArray(40, '0') + "\n", true},
         {"short list multiplied past the limit", destination + expression + QByteArray(1000, '0') + "\n", false},
+        // 99 zeros become 99 numbers of 41 characters: a line of 4096 exactly, then one more.
+        {"grown to the limit exactly", destination + expression + QByteArray(98, '0') + "xxxxxx\n", true},
+        {"grown one past the limit", destination + expression + QByteArray(98, '0') + "xxxxxxx\n", false},
         {"line longer than the limit", "<Comment>" + QByteArray(limit, 'x') + "</Comment>\n", false},
         {"every line within but the program past", destination + (expression + QByteArray(30, '0') + "\n").repeated(4),
          false},
