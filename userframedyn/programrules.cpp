@@ -196,7 +196,7 @@ public:
     }
 
 private:
-    static constexpr int blockSize = 1 << 20;
+    static constexpr int blockSize = 64 * 1024;
 
     void readMore()
     {
