@@ -84,7 +84,6 @@ bool saveXml(const pugi::xml_document& document, const QString& path, const char
 
 DeviceWriter::DeviceWriter(QIODevice& device) : device_(device)
 {
-    buffer_.reserve(static_cast<int>(capacity));
 }
 
 void DeviceWriter::write(const void* data, size_t size)
@@ -96,8 +95,12 @@ void DeviceWriter::write(const void* data, size_t size)
         return;
     }
     buffer_.append(bytes, static_cast<int>(size));
-    if (buffer_.size() >= capacity)
+    if (buffer_.size() >= capacity) {
+        // An output this large keeps the buffer's room from one flush to the
+        // next; a small one never takes more than it needs.
+        buffer_.reserve(static_cast<int>(capacity));
         flush();
+    }
 }
 
 bool DeviceWriter::finish()
@@ -109,7 +112,7 @@ bool DeviceWriter::finish()
 void DeviceWriter::flush()
 {
     writeThrough(buffer_.constData(), buffer_.size());
-    // Keeps the reserved room for the next pieces.
+    // Keeps the room, once reserved, for the next pieces.
     buffer_.resize(0);
 }
 
