@@ -3,42 +3,15 @@
 #include <QByteArray>
 #include <QSaveFile>
 
+#include <ext/stdio_filebuf.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <limits>
+#include <istream>
 
 namespace PositionerFiles {
-
-namespace {
-
-// Reads the whole regular file behind fd into a buffer of pugixml's allocator;
-// null when it is no regular file or cannot be read completely.
-void* readRegularFile(int fd, size_t& size)
-{
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size < 0 ||
-        static_cast<unsigned long long>(info.st_size) >= std::numeric_limits<size_t>::max())
-        return nullptr;
-    size = static_cast<size_t>(info.st_size);
-    char* buffer = static_cast<char*>(pugi::get_memory_allocation_function()(size + 1));
-    if (!buffer)
-        return nullptr;
-    size_t done = 0;
-    while (done < size) {
-        const ssize_t n = ::read(fd, buffer + done, size - done);
-        if (n <= 0) {
-            pugi::get_memory_deallocation_function()(buffer);
-            return nullptr;
-        }
-        done += static_cast<size_t>(n);
-    }
-    return buffer;
-}
-
-}  // namespace
 
 bool isUsablePath(const QString& path)
 {
@@ -54,13 +27,16 @@ bool loadXml(pugi::xml_document& document, const QString& path, unsigned int opt
     const int fd = ::open(path.toLocal8Bit().constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return false;
-    size_t size = 0;
-    void* buffer = readRegularFile(fd, size);
-    ::close(fd);
-    if (!buffer)
+    struct stat info {};
+    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+        ::close(fd);
         return false;
-    // The document takes the buffer over, as it does when it reads the file.
-    return document.load_buffer_inplace_own(buffer, size, options, pugi::encoding_auto);
+    }
+    // Read as pugixml reads a file it opens itself, the same bytes to the same
+    // end; the stream closes the descriptor.
+    __gnu_cxx::stdio_filebuf<char> file(fd, std::ios::in | std::ios::binary);
+    std::istream stream(&file);
+    return document.load(stream, options, pugi::encoding_auto);
 }
 
 bool saveXml(const pugi::xml_document& document, const QString& path, const char* indent,

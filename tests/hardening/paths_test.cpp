@@ -25,6 +25,16 @@ TEST_F(PositionerCell, APathWithANulIsRefusedAndTouchesNoFile)
     EXPECT_EQ(readFile(file), document);
 }
 
+// The loader reads what pugixml's own file loader reads, to the same end: a NUL
+// ends the document, and what follows it does not count.
+TEST_F(PositionerCell, ADocumentEndsWhereTheXmlLoaderEndsIt)
+{
+    const QString file = positionerDir() + "/x.xml";
+    writeFile(file, "<FramePar><Positioner><Axes1Type>1</Axes1Type></Positioner></FramePar>" + QByteArray("\0<", 2));
+    EXPECT_TRUE(d->readPositionerFile(file));
+    EXPECT_EQ(d->parms[0].axes1Type, 2);
+}
+
 TEST_F(PositionerCell, TheTemporaryProgramIsNeverWrittenThroughALink)
 {
     const QByteArray program = "<dest>wobj1_dyn</dest>\n";
