@@ -53,7 +53,7 @@ TEST(LargeInput, APieceOfMoreThanFourGigabytesReachesTheDeviceWhole)
 // The user-frame program's rewrite against bounds lowered to a few kilobytes.
 TEST_F(PositionerCell, AProgramThatWouldGrowPastTheLimitIsRefused)
 {
-    const qint64 limit = 4096;
+    const qint64 limit = 4096;  // of most rows
     const QByteArray destination = "<dest>wobj1_dyn</dest>\n";
     const QByteArray expression = "<expr>GETTRKWOBJ(POINTC(0),true)";
     const struct
@@ -61,13 +61,19 @@ TEST_F(PositionerCell, AProgramThatWouldGrowPastTheLimitIsRefused)
         const char* name;
         QByteArray program;
         bool rewritten;
+        qint64 limit = 4096;
     } cases[] = {
         {"short list multiplied within the limit", destination + expression + QByteArray(40, '0') + "\n", true},
         {"short list multiplied past the limit", destination + expression + QByteArray(1000, '0') + "\n", false},
         // 99 zeros become 99 numbers of 41 characters: a line of 4096 exactly, then one more.
         {"grown to the limit exactly", destination + expression + QByteArray(98, '0') + "xxxxxx\n", true},
         {"grown one past the limit", destination + expression + QByteArray(98, '0') + "xxxxxxx\n", false},
+        {"line of the limit exactly", "<Comment>" + QByteArray(limit - 20, 'x') + "</Comment>\n", true},
         {"line longer than the limit", "<Comment>" + QByteArray(limit, 'x') + "</Comment>\n", false},
+        {"last line longer than the limit, without LF", "<Comment>" + QByteArray(limit, 'x'), false},
+        // The program is read 64 KiB at a time: a line that fills a read is not
+        // cut where the read ends.
+        {"line as long as a read, and more", QByteArray(65536 + 10, 'x'), false, 65536},
         {"every line within but the program past", destination + (expression + QByteArray(30, '0') + "\n").repeated(4),
          false},
         {"many ordinary lines", QByteArray("<Comment>x</Comment>\n").repeated(1000), true},
@@ -81,7 +87,7 @@ TEST_F(PositionerCell, AProgramThatWouldGrowPastTheLimitIsRefused)
         in.open(QIODevice::ReadOnly);
         output.open(QIODevice::WriteOnly);
         int wobj = 0;
-        EXPECT_EQ(UserFrameDynProgram::rewrite(in, output, wobj, limit), c.rewritten) << c.name;
+        EXPECT_EQ(UserFrameDynProgram::rewrite(in, output, wobj, c.limit), c.rewritten) << c.name;
     }
 }
 

@@ -125,14 +125,16 @@ TEST_F(CalibrationFile, MissingAndOddValuesReadAsTheirDefaults)
     EXPECT_EQ(record(3), "5 0 4 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 1,0,3,0,5,6");
 }
 
-// The parts given, in order: an empty, odd or non-finite part is 0, a missing
-// one keeps its value, one past the count is not read.
+// The parts given, in order, five of them here: an empty, odd or non-finite
+// part is 0, a missing one keeps its value, one past the count is not read.
 TEST_F(CalibrationFile, FrameTextsAreReadPartByPart)
 {
-    for (const auto& row : std::vector<std::pair<QString, QString>>{
-             {"1.5,,x,-4e2", "1.5,0,0,-400,9,9"}, {"1,2,3,4,5,6,7", "1,2,3,4,5,6"}, {"", "0,9,9,9,9,9"}, {"nan,inf,-1e999,NaN", "0,0,0,0,9,9"}}) {
+    for (const auto& row : std::vector<std::pair<QString, QString>>{{"1.5,,x,-4e2", "1.5,0,0,-400,9,9"},
+                                                                     {"1,2,3,4,5,6,7", "1,2,3,4,5,9"},
+                                                                     {"", "0,9,9,9,9,9"},
+                                                                     {"nan,inf,-1e999,NaN", "0,0,0,0,9,9"}}) {
         double values[6] = {9, 9, 9, 9, 9, 9};
-        d->posQstrToDouble(row.first, values, 6);
+        d->posQstrToDouble(row.first, values, 5);
         QStringList parts;
         for (double value : values)
             parts << QString::number(value);

@@ -91,6 +91,12 @@ TEST_F(RewriteProgram, ATemporaryProgramThatCannotBeWrittenIsNotSent)
     EXPECT_EQ(readFile(controllerCopy), program);
     EXPECT_EQ(readFile(local), program);
     EXPECT_FALSE(QFile::exists(temporary));
+
+    // Nor can it be made where a folder with content stands in its place.
+    QDir().mkpath(temporary + "/in-the-way");
+    EXPECT_FALSE(d->saveUserFrameDyn());
+    EXPECT_FALSE(sent());
+    EXPECT_EQ(readFile(controllerCopy), program);
 }
 
 // Once the temporary program appears, the fetch is done and the fetched copy
