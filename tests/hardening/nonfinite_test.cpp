@@ -98,12 +98,12 @@ TEST_F(PositionerCell, GlobalVarGetsNoNonFiniteNumberAndStaysXml)
     // of one is escaped.
     const QString face = QString::fromUtf8("\xf0\x9f\x98\x80");
     d->dynBaseName =
-        QString("a") + QChar(0xfffe) + QChar(0xffff) + QChar(0xd800) + "b" + face + QChar(0xdc00) + "c" + QChar(0xd800);
+        QChar(0xdc00) + QString("a") + QChar(0xfffe) + QChar(0xffff) + QChar(0xd800) + "b" + face + QChar(0xdc00) + "c" + QChar(0xd800);
     ASSERT_TRUE(d->writeGlobalVarFile(path));
     pugi::xml_document strict;
     EXPECT_TRUE(strict.load_file(path.toLocal8Bit().constData()));
     EXPECT_TRUE(readFile(path).contains(
-        ("&quot;basename&quot;:&quot;a\\ufffe\\uffff\\ud800b" + face + "\\udc00c\\ud800&quot;").toUtf8()));
+        ("&quot;basename&quot;:&quot;\\udc00a\\ufffe\\uffff\\ud800b" + face + "\\udc00c\\ud800&quot;").toUtf8()));
 }
 
 }  // namespace

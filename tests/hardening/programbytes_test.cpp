@@ -63,6 +63,7 @@ INSTANTIATE_TEST_SUITE_P(
         ProgramCase{"NulBytes", dest + "\n" + expr + QByteArray("\0<Comment/>\0", 12) + "\n",
                     dest + "\n" + point + QByteArray("\0<Comment/>\0", 12) + "\n"},
         ProgramCase{"NonFiniteFrame", "<dest>wobj3_dyn</dest>\n" + expr + "\n", ""},
+        ProgramCase{"LoneCrInADestination", "<dest>wobj2_dyn</dest>\r<Comment/>\n" + expr + "\n", ""},
         ProgramCase{"CrOnly", "<Program>\r" + dest + "\r" + expr + "\r", ""},
         ProgramCase{"Utf16", QByteArray("\xff\xfe<\0d\0", 6) + "\n", ""},
         ProgramCase{"Utf32BigEndian", QByteArray("\0\0\xfe\xff\0\0\0<", 8) + "\n", ""}),

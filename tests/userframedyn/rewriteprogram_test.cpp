@@ -1,6 +1,7 @@
 // The user-frame program fetched from the controller, rewritten and sent back;
 // a program that was not rewritten is never sent.
 #include "faultinjection.h"
+#include "golden.h"
 #include "simfixture.h"
 
 #include <userframedyneditor.h>
@@ -46,14 +47,16 @@ const QByteArray expression = "<expr>GETTRKWOBJ(POINTC(0),true)</expr>\n";
 const QByteArray point2 = "<expr>GETTRKWOBJ(POINTC(100.0000,0.0000,50.0000,0.0000,0.0000,90.0000),true)</expr>\n";
 const QByteArray point1 = "<expr>GETTRKWOBJ(POINTC(1.5000,0.0000,0.0000,0.0000,0.0000,0.0000),true)</expr>\n";
 
-// The work object named last carries over lines, and each save starts afresh;
-// every line comes back, with its line end, in the locale's encoding.
+// The date comment is dated anew, the work object named last carries over
+// lines, and each save starts afresh; every line comes back with its line end.
 TEST_F(RewriteProgram, EveryLineComesBackRewrittenWithItsLineEnd)
 {
-    EXPECT_EQ(saved("<dest>wobj2_dyn</dest>\n" + expression + "<dest>wobj6_dyn</dest>\n\n" + expression +
-                    "<dest>wobj1_dyn</dest>\n" + expression.chopped(1)),
-              "<dest>wobj2_dyn</dest>\n" + point2 + "<dest>wobj6_dyn</dest>\n\n" + point2 + "<dest>wobj1_dyn</dest>\n" +
-                  point1);
+    const AfternoonClock clock;
+    EXPECT_EQ(clock.withDatesMasked(saved("<!-- Date(ymd)/time(hms) 2020/01/02 03:04:05 -->\n<dest>wobj2_dyn</dest>\n" +
+                                          expression + "<dest>wobj6_dyn</dest>\n\n" + expression +
+                                          "<dest>wobj1_dyn</dest>\n" + expression.chopped(1))),
+              "<!-- Date(ymd)/time(hms) yyyy/MM/dd hh:mm:ss -->\n<dest>wobj2_dyn</dest>\n" + point2 +
+                  "<dest>wobj6_dyn</dest>\n\n" + point2 + "<dest>wobj1_dyn</dest>\n" + point1);
     EXPECT_EQ(d->userFrameDynEditor->dynWobjNo, 1);
     EXPECT_EQ(saved(expression), expression);
     EXPECT_EQ(d->userFrameDynEditor->dynWobjNo, 0);
