@@ -3,15 +3,55 @@
 #include <QByteArray>
 #include <QSaveFile>
 
-#include <ext/stdio_filebuf.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <istream>
+#include <streambuf>
 
 namespace PositionerFiles {
+
+namespace {
+
+// The opened file as pugixml's stream loader reads it: the loader asks for the
+// size, reads that many bytes and ends the document where its file loader
+// would.
+class DescriptorReader : public std::streambuf
+{
+public:
+    explicit DescriptorReader(int fd) : fd_(fd) {}
+
+protected:
+    std::streamsize xsgetn(char* data, std::streamsize size) override
+    {
+        std::streamsize done = 0;
+        while (done < size) {
+            const ssize_t n = ::read(fd_, data + done, static_cast<size_t>(size - done));
+            if (n <= 0)
+                break;
+            done += n;
+        }
+        return done;
+    }
+
+    pos_type seekoff(off_type offset, std::ios_base::seekdir from, std::ios_base::openmode) override
+    {
+        const int whence = from == std::ios_base::beg ? SEEK_SET : from == std::ios_base::cur ? SEEK_CUR : SEEK_END;
+        return pos_type(off_type(::lseek(fd_, offset, whence)));
+    }
+
+    pos_type seekpos(pos_type position, std::ios_base::openmode which) override
+    {
+        return seekoff(off_type(position), std::ios_base::beg, which);
+    }
+
+private:
+    const int fd_;
+};
+
+}  // namespace
 
 bool isUsablePath(const QString& path)
 {
@@ -28,15 +68,14 @@ bool loadXml(pugi::xml_document& document, const QString& path, unsigned int opt
     if (fd < 0)
         return false;
     struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        return false;
+    bool loaded = false;
+    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+        DescriptorReader file(fd);
+        std::istream stream(&file);
+        loaded = document.load(stream, options, pugi::encoding_auto);
     }
-    // Read as pugixml reads a file it opens itself, the same bytes to the same
-    // end; the stream closes the descriptor.
-    __gnu_cxx::stdio_filebuf<char> file(fd, std::ios::in | std::ios::binary);
-    std::istream stream(&file);
-    return document.load(stream, options, pugi::encoding_auto);
+    ::close(fd);
+    return loaded;
 }
 
 bool saveXml(const pugi::xml_document& document, const QString& path, const char* indent,
