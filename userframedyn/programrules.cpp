@@ -172,9 +172,10 @@ class Lines
 public:
     Lines(QIODevice& in, qint64 limit) : in_(in), limit_(limit) {}
 
-    // The next line with its LF, or what is left at the end; false at the end.
-    // A line longer than the limit is cut just past it, which the caller sees
-    // by its size. The line lies in the block until the next call.
+    // The next line with its LF, or what is left at the end; false at the end
+    // or once the device failed. A line longer than the limit is cut just past
+    // it, which the caller sees by its size. The line lies in the block until
+    // the next call.
     bool next(const char*& data, int& size)
     {
         for (int scanned = start_;;) {
@@ -188,12 +189,15 @@ public:
                 start_ += size;
                 return true;
             }
-            if (atEnd_)
+            if (atEnd_ || failed_)
                 return false;
             scanned = available;
             readMore();
         }
     }
+
+    // Whether the device failed before its end: the program was not read whole.
+    bool failed() const { return failed_; }
 
 private:
     static constexpr int blockSize = 64 * 1024;
@@ -206,7 +210,8 @@ private:
         block_.resize(kept + blockSize);
         const qint64 n = in_.read(block_.data() + kept, blockSize);
         block_.resize(kept + int(std::max<qint64>(n, 0)));
-        atEnd_ = n <= 0;
+        atEnd_ = n == 0;
+        failed_ = n < 0;
     }
 
     QIODevice& in_;
@@ -214,6 +219,7 @@ private:
     QByteArray block_;
     int start_ = 0;
     bool atEnd_ = false;
+    bool failed_ = false;
 };
 
 }  // namespace
@@ -299,7 +305,7 @@ bool rewrite(QIODevice& in, QIODevice& out, int& wobj, qint64 limit)
         writer.write(endingSize == 0 ? "\n" : line + end, size_t(std::max(endingSize, 1)));
         written += mark + rewritten.size() + std::max(endingSize, 1);
     }
-    return writer.finish();
+    return !lines.failed() && writer.finish();
 }
 
 }  // namespace UserFrameDynProgram

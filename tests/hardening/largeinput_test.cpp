@@ -91,6 +91,39 @@ TEST_F(PositionerCell, AProgramThatWouldGrowPastTheLimitIsRefused)
     }
 }
 
+// Hands out its bytes, then fails as a failing disk would.
+class FailingDevice : public QIODevice
+{
+public:
+    explicit FailingDevice(const QByteArray& bytes) : bytes_(bytes) {}
+
+protected:
+    qint64 readData(char* data, qint64 size) override
+    {
+        if (bytes_.isEmpty())
+            return -1;
+        const int n = int(std::min<qint64>(size, bytes_.size()));
+        std::copy(bytes_.constData(), bytes_.constData() + n, data);
+        bytes_.remove(0, n);
+        return n;
+    }
+    qint64 writeData(const char*, qint64) override { return -1; }
+
+private:
+    QByteArray bytes_;
+};
+
+TEST_F(PositionerCell, AProgramThatCannotBeReadWholeIsNotRewritten)
+{
+    FailingDevice in("<dest>wobj1_dyn</dest>\n<Comment/>\n");
+    in.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
+    QByteArray out;
+    QBuffer output(&out);
+    output.open(QIODevice::WriteOnly);
+    int wobj = 0;
+    EXPECT_FALSE(UserFrameDynProgram::rewrite(in, output, wobj));
+}
+
 TEST_F(PositionerCell, AnExpressionThatWouldGrowPastSixtyFourMegabytesIsRefusedWhole)
 {
     // Each "0" becomes six numbers of some three hundred digits.
