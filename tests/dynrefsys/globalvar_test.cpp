@@ -5,6 +5,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <limits>
+
 namespace {
 
 class GlobalVar : public PositionerCell
@@ -60,9 +62,15 @@ TEST_F(GlobalVar, RewritesEveryWobjDyn0AndPassesTheRestThrough)
 TEST_F(GlobalVar, BaseNamesCannotBreakTheJsonOrTheXml)
 {
     const QByteArray input = goldenFile("globalvar-input.var");
+    const QString face = QString::fromUtf8("\xf0\x9f\x98\x80");
     const std::pair<QString, QByteArray> cases[] = {
         {"", ""}, {"a b", "a b"}, {"ta\"ble", "ta\\&quot;ble"}, {"back\\slash", "back\\\\slash"}, {"a<b&c>d", "a&lt;b&amp;c&gt;d"},
-        {"tab\tline\nend", "tab\\u0009line\\u000aend"}, {"&quot;", "&amp;quot;"}};
+        {"tab\tline\nend", "tab\\u0009line\\u000aend"}, {"&quot;", "&amp;quot;"},
+        // A character outside the plane is a pair and stays as it is; only a
+        // half of one, or a noncharacter, is escaped.
+        {QChar(0xdc00) + QString("a") + QChar(0xfffe) + QChar(0xffff) + QChar(0xd800) + "b" + face + QChar(0xdc00) + "c" +
+             QChar(0xd800),
+         "\\udc00a\\ufffe\\uffff\\ud800b" + face.toUtf8() + "\\udc00c\\ud800"}};
     for (const auto& c : cases) {
         d->dynBaseName = c.first;
         const QByteArray file = rewrite(input);
@@ -78,7 +86,9 @@ TEST_F(GlobalVar, BaseNamesCannotBreakTheJsonOrTheXml)
     }
 }
 
-TEST_F(GlobalVar, WhatCannotBeLoadedIsLeftAlone)
+// A file that cannot be loaded, or a frame holding NaN or infinity, which the
+// controller could not read.
+TEST_F(GlobalVar, WhatCannotBeLoadedOrWrittenIsLeftAlone)
 {
     EXPECT_FALSE(d->writeGlobalVarFile(path));
     EXPECT_FALSE(QFileInfo::exists(path));
@@ -86,6 +96,17 @@ TEST_F(GlobalVar, WhatCannotBeLoadedIsLeftAlone)
     EXPECT_FALSE(d->writeGlobalVarFile(path));
     EXPECT_EQ(readFile(path), "<Xpl-source><VarGlobal>");
     EXPECT_FALSE(d->writeGlobalVarFile(positionerDir()));
+
+    const QByteArray input = goldenFile("globalvar-input.var");
+    writeFile(path, input);
+    for (double* value : {&d->dynUframe[2], &d->dynOframe[5]}) {
+        for (double bad : {std::numeric_limits<double>::quiet_NaN(), std::numeric_limits<double>::infinity()}) {
+            *value = bad;
+            EXPECT_FALSE(d->writeGlobalVarFile(path));
+        }
+        *value = 0.0;
+    }
+    EXPECT_EQ(readFile(path), input);
 }
 
 }  // namespace

@@ -109,14 +109,16 @@ TEST_F(CalibrationFile, MissingAndOddValuesReadAsTheirDefaults)
                          "  <Other><Axes1Frame>1,2,3</Axes1Frame><Axes1Index>x</Axes1Index></Other>\n"
                          "  <Positioner><UserFrame>1,,3,x,5,6,7</UserFrame><Axes1Type>  4 </Axes1Type></Positioner>\n"
                          "  <Positioner><Axes1Index>2147483647</Axes1Index><Axes1Type>2147483647</Axes1Type>"
-                         "<Axes2Index>-2147483648</Axes2Index><Axes2Type>99999999999999</Axes2Type></Positioner>\n" +
-                         QByteArray("<Positioner/>").repeated(5) + "<Positioner><Axes1Type>5</Axes1Type></Positioner>"
+                         "<Axes2Index>-2147483648</Axes2Index><Axes2Type>99999999999999</Axes2Type></Positioner>\n"
+                         "  <Positioner><UserFrame>nan,inf,-inf,1e999,NaN,2</UserFrame></Positioner>\n" +
+                         QByteArray("<Positioner/>").repeated(4) + "<Positioner><Axes1Type>5</Axes1Type></Positioner>"
                          "</FramePar>\n"));
     EXPECT_EQ(record(0), "1 0 0 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,0");
     EXPECT_EQ(record(1), "1 0 1 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,0");
     EXPECT_EQ(record(2), "1 0 1 0 1,2,3,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,0");
     EXPECT_EQ(record(3), "5 0 1 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 1,0,3,0,5,6");
     EXPECT_EQ(record(4), "2147483647 2147483640 2147483647 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,0");
+    EXPECT_EQ(record(5), "1 0 1 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,2");  // no NaN, no infinity
     EXPECT_EQ(record(9), "1 0 1 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,0");  // the eleventh is not read
 
     // Another root: the records stay, the baseline is taken all the same.
@@ -164,6 +166,23 @@ TEST_F(CalibrationFile, ExtremeIntegersDoNotOverflow)
     const QByteArray text = readFile(path);
     EXPECT_TRUE(text.contains("<Axes1Index>2147483647</Axes1Index>"));
     EXPECT_TRUE(text.contains("<Axes2Type>-2147483649</Axes2Type>"));
+}
+
+// NaN and infinity are no numbers the controller reads: a record holding one
+// is not written, and the file stays as it was.
+TEST_F(CalibrationFile, ARecordHoldingANonFiniteNumberIsNotWritten)
+{
+    writeFile(path, "before");
+    for (double* value : {&d->parms[9].axes1Frame[0], &d->parms[0].axes2Frame[5], &d->parms[4].axes2FrameToBase[2],
+                          &d->parms[2].userFrame[1]}) {
+        for (double bad : {std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity()}) {
+            *value = bad;
+            EXPECT_FALSE(d->writePositionerFile(path));
+        }
+        *value = 0.0;
+    }
+    EXPECT_EQ(readFile(path), "before");
+    EXPECT_TRUE(d->writePositionerFile(path));
 }
 
 // Change detection: a record against the copy taken when the file was read.

@@ -6,6 +6,9 @@
 #include <QElapsedTimer>
 #include <QTimer>
 
+#include <cstring>
+#include <functional>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -24,6 +27,8 @@ protected:
     rtmCustomRvarIntVect axesStatus{"ipos.calculate_axes_status", 2, 1};
     rtmCustomRvarInt axesIndex{"ipos.axesindex", 1};
     rtmCustomRvarInt userStatus{"ipos.calculate_user_status", 1};
+    // Run after the scripted answer is filled in, before its status is set.
+    std::function<void()> spoil = [] {};
 
     static void fill(const char* name, const Frame& values)
     {
@@ -41,10 +46,12 @@ protected:
             fill("ipos.posframe1", series(10));
             fill("ipos.posframe2", series(20));
             fill("ipos.posframe2tobase", series(30));
+            spoil();
             axesStatus.setValue(axesIndex - 1, 1);
         });
         controller.onRequest("ipos.calculate_user", [this] {
             fill("ipos.userframe", series(40));
+            spoil();
             userStatus = 1;
         });
     }
@@ -85,6 +92,24 @@ TEST_F(FrameRequests, TheArgumentChoosesTheAxisTheMemberChoosesTheFields)
     EXPECT_EQ(record.axes1Type, 4);
     EXPECT_EQ(record.axes2Index, 5);
     EXPECT_EQ(frame(d->parms[1].axes1Frame), zero);
+}
+
+// NaN and infinity are no frame values: an answer holding one, in any frame
+// the controller calculates, is no answer, and the record stays as it was.
+TEST_F(FrameRequests, ANonFiniteAnswerLeavesTheRecordAsItWas)
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const std::pair<const char*, double> cases[] = {
+        {"ipos.posframe1", nan}, {"ipos.posframe2", inf}, {"ipos.posframe2tobase", nan}, {"ipos.userframe", -inf}};
+    for (const auto& c : cases) {
+        spoil = [&] { rtmCustomRvarRealVect(c.first, 6, 1).setValue(4, c.second); };
+        d->setPositionerAxisID(QByteArray(c.first) == "ipos.posframe1" ? 0 : 1);
+        const PositionerParm before = d->parms[2];
+        EXPECT_EQ(QByteArray(c.first) == "ipos.userframe" ? d->calculateUserFrame() : d->calculatePositionerFrame(0), 0)
+            << c.first;
+        EXPECT_EQ(std::memcmp(&before, &d->parms[2], sizeof before), 0) << c.first;
+    }
 }
 
 // Only a 1 written after the request counts: not one left from before, nor
