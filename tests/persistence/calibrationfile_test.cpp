@@ -1,8 +1,11 @@
 // Writing and reading the calibration file; a file that cannot be written
-// completely is never half replaced, and the failure reaches the caller.
+// completely is never half replaced, and the failure reaches the caller. The
+// service tool reads a file the library wrote as the library reads it.
 #include "faultinjection.h"
 #include "golden.h"
 #include "simfixture.h"
+
+#include <commands.h>
 
 #include <cstring>
 #include <functional>
@@ -33,17 +36,36 @@ protected:
     QString record(int i)
     {
         EXPECT_EQ(std::memcmp(&d->savedParms[i], &d->parms[i], sizeof(PositionerParm)), 0) << "record " << i;
-        const PositionerParm& p = d->parms[i];
+        return fields(d->parms[i]);
+    }
+
+    template <typename Record>
+    static QString fields(const Record& p)
+    {
         QStringList fields;
         for (int value : {p.axes1Type, p.axes1Index, p.axes2Type, p.axes2Index})
             fields << QString::number(value);
-        for (const double* frame : {p.axes1Frame, p.axes2Frame, p.axes2FrameToBase, p.userFrame}) {
+        for (const double* frame : {&p.axes1Frame[0], &p.axes2Frame[0], &p.axes2FrameToBase[0], &p.userFrame[0]}) {
             QStringList values;
             for (int k = 0; k < 6; ++k)
                 values << QString::number(frame[k]);
             fields << values.join(',');
         }
         return fields.join(' ');
+    }
+
+    // The tool finds nothing wrong with the file and reads every record as the
+    // library read it.
+    void expectTheToolToAgree(int axisCount)
+    {
+        tool::CalibrationXml xml;
+        ASSERT_EQ(xml.load(path), tool::CalibrationXml::Status::Ok);
+        EXPECT_TRUE(tool::checkCalibration(xml, axisCount).isEmpty()) << "axis count " << axisCount;
+        const tool::Records records = tool::readRecords(xml, axisCount);
+        for (int i = 0; i < 10; ++i) {
+            EXPECT_TRUE(records[std::size_t(i)].hasEntry);
+            EXPECT_EQ(fields(records[std::size_t(i)]), record(i)) << "axis count " << axisCount;
+        }
     }
 };
 
@@ -66,6 +88,10 @@ TEST_F(CalibrationFile, IsWrittenInTheControllersLayoutAndReadBackUnchanged)
     setFrame(second.axes2Frame, {1.23456, -0.00006, 1000000, -180, 0.5, 1e-4});
     setFrame(second.axes2FrameToBase, {-1, -2, -3, -4, -5, -6});
     setFrame(second.userFrame, {100.25, 200, 300, 0, 0, -90.125});
+    PositionerParm& third = d->parms[2];  // only axis 2 in use
+    third.axes2Type = 1;
+    third.axes2Index = 2;
+    setFrame(third.axes2Frame, {-1, -2, -3, -4, -5, -6});
 
     const AfternoonClock clock;
     ASSERT_TRUE(d->writePositionerFile(path));
@@ -79,6 +105,7 @@ TEST_F(CalibrationFile, IsWrittenInTheControllersLayoutAndReadBackUnchanged)
     EXPECT_EQ(record(1), "1 1 3 2 0,0,0,0,0,0 1.2346,-0.0001,1e+06,-180,0.5,0.0001 -1,-2,-3,-4,-5,-6 100.25,200,300,0,0,-90.125");
     ASSERT_TRUE(d->writePositionerFile(path));
     EXPECT_EQ(clock.withDatesMasked(readFile(path)), golden);
+    expectTheToolToAgree(6);
 }
 
 TEST_F(CalibrationFile, IndicesFollowTheRobotsAxisCount)
@@ -92,6 +119,7 @@ TEST_F(CalibrationFile, IndicesFollowTheRobotsAxisCount)
         EXPECT_TRUE(readFile(path).contains(row.second)) << row.first;
         ASSERT_TRUE(d->readPositionerFile(path));
         EXPECT_EQ(d->parms[0].axes1Index, 2) << row.first;
+        expectTheToolToAgree(row.first);
     }
 }
 
