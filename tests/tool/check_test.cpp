@@ -52,22 +52,4 @@ TEST(Check, FileAsThePendantWritesItHasNoFindings)
     EXPECT_EQ(tool::checkCalibration(xml, 8).size(), 2);
 }
 
-TEST(Check, WhatIsNoCalibrationFile)
-{
-    const struct
-    {
-        const char* text;
-        CalibrationXml::Status status;
-    } cases[] = {
-        {"", CalibrationXml::Status::NotXml},
-        {"<FramePar><Positioner id=\"1\"></FramePar>", CalibrationXml::Status::NotXml},
-        {"<?xml version=\"1.0\"?>\n<Xpl-source/>\n", CalibrationXml::Status::NotCalibration},
-        {"<FramePar/>", CalibrationXml::Status::Ok},
-    };
-    for (const auto& c : cases) {
-        CalibrationXml xml;
-        EXPECT_EQ(xml.loadBytes(c.text), c.status) << c.text;
-    }
-}
-
 }  // namespace

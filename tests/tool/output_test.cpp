@@ -39,6 +39,8 @@ TEST(ToolOutput, MatchesGoldenFiles)
         {{"check", "before.xml"}, 0, "check-clean.txt"},
         {{"check", "missing.xml"}, 2, "check-missing.txt"},
         {{"check", "GLOBAL.var"}, 2, "check-globalvar.txt"},
+        {{"check", "broken.xml"}, 2, "check-broken.txt"},
+        {{"check", "empty.xml"}, 1, "check-empty.txt"},
         {{"show", "before.xml"}, 0, "show-before.txt"},
         {{"show", "--json", "--axis-count", "4", "after.xml"}, 0, "show-after.json"},
         {{"diff", "before.xml", "after.xml"}, 1, "diff.txt"},
