@@ -17,32 +17,12 @@ namespace {
 const char* const libraryTexts[] = {"Failed to get GLOBAL.var.", "Failed to write GLOBAL.var.",
                                     "Failed to send GLOBAL.var."};
 
-class Translations : public PositionerCell
+// The translator is the host's for this test only: it removes itself when it goes.
+TEST_F(PositionerCell, AGermanHostSeesTheGermanBox)
 {
-protected:
-    void TearDown() override
-    {
-        if (installed_)
-            QCoreApplication::removeTranslator(&translator_);
-        PositionerCell::TearDown();
-    }
-
-    void install(const QString& language)
-    {
-        ASSERT_TRUE(translator_.load(QStringLiteral("positioner_") + language,
-                                     QStringLiteral(POSITIONER_TRANSLATIONS_BUILD_DIR)))
-            << qPrintable(language);
-        installed_ = QCoreApplication::installTranslator(&translator_);
-        ASSERT_TRUE(installed_);
-    }
-
-    QTranslator translator_;
-    bool installed_ = false;
-};
-
-TEST_F(Translations, AGermanHostSeesTheGermanBox)
-{
-    install(QStringLiteral("de"));
+    QTranslator german;
+    ASSERT_TRUE(german.load(QStringLiteral("positioner_de"), QStringLiteral(POSITIONER_TRANSLATIONS_BUILD_DIR)));
+    ASSERT_TRUE(QCoreApplication::installTranslator(&german));
     sim::ProgramEditor::instance().openPositionerProgram();
     ControllerSimulator controller;
     // No GLOBAL.var on the controller: the fetch fails and its box is shown.

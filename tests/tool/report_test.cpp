@@ -14,27 +14,21 @@
 #include <QTemporaryDir>
 
 #include <iostream>
-#include <vector>
 
 namespace {
 
-// How many pixels have each of these colours, give or take a little
-// antialiasing.
-std::vector<int> pixelsNear(const QImage& screenshot, const std::vector<QRgb>& colours)
+// How many pixels have this colour, give or take a little antialiasing.
+int pixelsNear(const QImage& image, QRgb colour)
 {
-    const QImage image = screenshot.convertToFormat(QImage::Format_RGB32);
-    std::vector<int> counts(colours.size());
+    int count = 0;
     for (int y = 0; y < image.height(); ++y) {
-        const QRgb* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
         for (int x = 0; x < image.width(); ++x) {
-            for (std::size_t k = 0; k < colours.size(); ++k) {
-                if (std::abs(qRed(line[x]) - qRed(colours[k])) + std::abs(qGreen(line[x]) - qGreen(colours[k])) +
-                        std::abs(qBlue(line[x]) - qBlue(colours[k])) < 30)
-                    ++counts[k];
-            }
+            const QRgb pixel = image.pixel(x, y);
+            count += std::abs(qRed(pixel) - qRed(colour)) + std::abs(qGreen(pixel) - qGreen(colour)) +
+                         std::abs(qBlue(pixel) - qBlue(colour)) < 30;
         }
     }
-    return counts;
+    return count;
 }
 
 TEST(ReportInBrowser, LoadsCleanlyAndDrawsTheFramesOfEachPositionerInUse)
@@ -116,12 +110,11 @@ TEST(ReportInBrowser, LoadsCleanlyAndDrawsTheFramesOfEachPositionerInUse)
 
     const QImage image(screenshot);
     ASSERT_FALSE(image.isNull()) << "no screenshot";
-    // White, then the coloured axes of axis 1, axis 2 and the user frame.
-    const std::vector<int> pixels = pixelsNear(
-        image, {qRgb(255, 255, 255), qRgb(0xd9, 0x5f, 0x02), qRgb(0x75, 0x70, 0xb3), qRgb(0x1b, 0x9e, 0x77)});
-    EXPECT_LT(pixels[0], image.width() * image.height() * 97 / 100) << "the page is nearly blank";
-    for (std::size_t k = 1; k < pixels.size(); ++k)
-        EXPECT_GT(pixels[k], 200) << "colour " << k;
+    EXPECT_LT(pixelsNear(image, qRgb(255, 255, 255)), image.width() * image.height() * 97 / 100)
+        << "the page is nearly blank";
+    // The coloured axes of axis 1, axis 2 and the user frame.
+    for (const QRgb colour : {qRgb(0xd9, 0x5f, 0x02), qRgb(0x75, 0x70, 0xb3), qRgb(0x1b, 0x9e, 0x77)})
+        EXPECT_GT(pixelsNear(image, colour), 200) << std::hex << colour;
 }
 
 }  // namespace
