@@ -42,14 +42,4 @@ TEST(Check, OneFindingPerChangeOnItsLine)
     EXPECT_EQ(rows, 25);
 }
 
-TEST(Check, FileAsThePendantWritesItHasNoFindings)
-{
-    CalibrationXml xml;
-    ASSERT_EQ(xml.load(toolData("before.xml")), CalibrationXml::Status::Ok);
-    EXPECT_TRUE(tool::checkCalibration(xml, 6).isEmpty());
-    // With one robot axis less, the indices still lie past the robot's axes.
-    EXPECT_TRUE(tool::checkCalibration(xml, 5).isEmpty());
-    EXPECT_EQ(tool::checkCalibration(xml, 8).size(), 2);
-}
-
 }  // namespace

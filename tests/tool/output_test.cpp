@@ -37,6 +37,10 @@ TEST(ToolOutput, MatchesGoldenFiles)
 {
     const ToolRun runs[] = {
         {{"check", "before.xml"}, 0, "check-clean.txt"},
+        // With one robot axis less the indices still lie past the robot's axes,
+        // with two more they do not.
+        {{"check", "--axis-count", "5", "before.xml"}, 0, "check-clean.txt"},
+        {{"check", "--axis-count", "8", "before.xml"}, 1, "check-axis-count-8.txt"},
         {{"check", "missing.xml"}, 2, "check-missing.txt"},
         {{"check", "GLOBAL.var"}, 2, "check-globalvar.txt"},
         {{"check", "broken.xml"}, 2, "check-broken.txt"},
