@@ -35,16 +35,11 @@ protected:
     }
 };
 
-template <typename Variable, typename Value>
-std::function<void()> preset(const char* name, Value value)
-{
-    return [=] { Variable(name, 1) = value; };
-}
-
 // Requests, indexed variables and work objects; a plain single variable is one
 // line of the library and left out.
 TEST_F(Operations, ThinOperationsTouchTheirOwnVariablesOnly)
 {
+    const auto userTypeSet = [] { rtmCustomRvarBool("ipos.calculate_user_type", 1) = true; };
     const struct
     {
         const char* what;
@@ -63,9 +58,9 @@ TEST_F(Operations, ThinOperationsTouchTheirOwnVariablesOnly)
         {"rdeReadFileCode", {}, [](D d) { d.rdeReadFileCode(); return QVariant(); }, {}, {"ipos.breadcalibframe=true"}, {}},
         {"calib method 1", {}, [](D d) { d.setUserFrameCalibMethod(1); return QVariant(); }, {},
          {"ipos.calculate_user_type=true"}, {}},
-        {"calib method 0", preset<rtmCustomRvarBool>("ipos.calculate_user_type", true),
+        {"calib method 0", userTypeSet,
          [](D d) { d.setUserFrameCalibMethod(0); return QVariant(); }, {}, {"ipos.calculate_user_type=false"}, {}},
-        {"calib method 2", preset<rtmCustomRvarBool>("ipos.calculate_user_type", true),
+        {"calib method 2", userTypeSet,
          [](D d) { d.setUserFrameCalibMethod(2); return QVariant(); }, {}, {"ipos.calculate_user_type=false"}, {}},
         {"setWobj0 -1", {}, [](D d) { return QVariant(d.setWobj0(-1)); }, true, {"ipos.currentposindex=0"}, "wobj0"},
         {"setWobj0 INT_MAX wraps", {}, [](D d) { return QVariant(d.setWobj0(INT_MAX)); }, true,
