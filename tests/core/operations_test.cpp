@@ -5,6 +5,7 @@
 #include <QVariant>
 
 #include <climits>
+#include <cstring>
 #include <functional>
 #include <iterator>
 
@@ -135,19 +136,12 @@ TEST_F(Operations, ArgumentsOutOfRangeDoNothing)
          }, L{0, 0, 0, 0, 0, 0, 0, 0}},
     };
 
-    for (int i = 0; i < 10; ++i) {
-        for (int k = 0; k < 6; ++k) {
-            d->parms[i].axes1Frame[k] = d->parms[i].axes2Frame[k] = i + k + 1;
-            d->parms[i].axes2FrameToBase[k] = d->parms[i].userFrame[k] = i - k - 1;
-        }
-    }
-    for (TeachedPoint& point : d->teachedPoints)
-        std::fill(std::begin(point.values), std::end(point.values), 3.0);
+    // The records and the points lie one after the other; no byte of them is 0.
+    const std::size_t records = sizeof d->parms + sizeof d->savedParms + sizeof d->teachedPoints;
+    std::memset(static_cast<void*>(d->parms), 0x41, records);
+    const QByteArray before(reinterpret_cast<const char*>(d->parms), int(records));
     d->teachStatus = 0x5;
     rtmCustomRvarRealVect("ipos.axespos", 2, 1).setValue(0, 10.5);
-    // The records and the points lie one after the other.
-    const QByteArray before(reinterpret_cast<const char*>(d->parms),
-                            sizeof d->parms + sizeof d->savedParms + sizeof d->teachedPoints);
     const std::size_t transfers = sim::Files::instance().transfers().size();
 
     for (std::size_t row = 0; row < std::size(cases); ++row) {

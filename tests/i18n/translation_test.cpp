@@ -47,14 +47,12 @@ QString catalogueOf(const QString& folder)
 {
     QTemporaryDir work;
     const QString catalogue = work.filePath(QStringLiteral("extracted.ts"));
-    QProcess lupdate;
-    lupdate.start(QStringLiteral(POSITIONER_LUPDATE),
-                  {QStringLiteral("-silent"), QStringLiteral(POSITIONER_SOURCE_DIR "/") + folder, QStringLiteral("-ts"),
-                   catalogue});
+    EXPECT_EQ(QProcess::execute(QStringLiteral(POSITIONER_LUPDATE),
+                                {QStringLiteral("-silent"), QStringLiteral(POSITIONER_SOURCE_DIR "/") + folder,
+                                 QStringLiteral("-ts"), catalogue}),
+              0);
     QFile file(catalogue);
-    if (!lupdate.waitForFinished(60000) || lupdate.exitCode() != 0 || !file.open(QIODevice::ReadOnly))
-        ADD_FAILURE() << "lupdate failed: " << lupdate.readAllStandardError().constData();
-    return QString::fromUtf8(file.readAll());
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
 }
 
 TEST(TranslationContexts, EveryMarkedTextLandsInTheContextOfItsLookup)

@@ -66,36 +66,25 @@ TEST_F(RewriteProgram, EveryLineComesBackRewrittenWithItsLineEnd)
     EXPECT_TRUE(QFileInfo(local).isFile());
 }
 
-TEST_F(RewriteProgram, AFailedFetchLeavesTheEarlierCopyAndSendsNothing)
+// A program that cannot be fetched, or whose rewrite cannot be written, is not
+// sent: the controller keeps its program, the fetched copy stays as it came,
+// and no temporary program is left behind.
+TEST_F(RewriteProgram, WhatCannotBeFetchedOrWrittenIsNotSent)
 {
-    writeFile(local, "earlier copy\n");
     EXPECT_FALSE(d->saveUserFrameDyn()) << "no program on the controller";
-    sim::Files::instance().failNextFetches(1);
-    saved(expression, false);
-    EXPECT_EQ(readFile(local), "earlier copy\n");
-    EXPECT_FALSE(QFile::exists(temporary));
-    EXPECT_FALSE(sent());
-}
-
-// A temporary program that cannot be written is reported and removed; the
-// controller keeps its program and the fetched copy stays as it came.
-TEST_F(RewriteProgram, ATemporaryProgramThatCannotBeWrittenIsNotSent)
-{
     const QByteArray program = "<dest>wobj2_dyn</dest>\n" + expression;
-    writeFile(controllerCopy, program);
-    bool ok = true;
+    writeFile(local, "earlier copy\n");
+    sim::Files::instance().failNextFetches(1);
+    saved(program, false);
+    EXPECT_EQ(readFile(local), "earlier copy\n");
     {
         // Room for the fetched program, not for the longer rewritten one.
         FileSizeLimit limit(program.size() + 16);
-        ok = d->saveUserFrameDyn();
+        EXPECT_FALSE(d->saveUserFrameDyn());
     }
-    EXPECT_FALSE(ok);
-    EXPECT_FALSE(sent());
-    EXPECT_EQ(readFile(controllerCopy), program);
     EXPECT_EQ(readFile(local), program);
     EXPECT_FALSE(QFile::exists(temporary));
-
-    // Nor can it be made where a folder with content stands in its place.
+    // Nor can the temporary be made where a folder with content stands in its place.
     QDir().mkpath(temporary + "/in-the-way");
     EXPECT_FALSE(d->saveUserFrameDyn());
     EXPECT_FALSE(sent());
