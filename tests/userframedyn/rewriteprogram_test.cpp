@@ -7,6 +7,7 @@
 #include <userframedyneditor.h>
 
 #include <atomic>
+#include <limits>
 #include <thread>
 
 namespace {
@@ -64,6 +65,48 @@ TEST_F(RewriteProgram, EveryLineComesBackRewrittenWithItsLineEnd)
     EXPECT_EQ(saved(text), text);
     EXPECT_EQ(saved(""), "");
     EXPECT_TRUE(QFileInfo(local).isFile());
+}
+
+// Every byte the rules do not change is kept, whatever the program's encoding
+// and line ends; a program whose line ends cannot be told is refused rather
+// than sent unrewritten, and so is one that would get a number that is not
+// finite.
+TEST_F(RewriteProgram, OnlyTheReplacedSpanChanges)
+{
+    const QByteArray dest = "<dest>wobj2_dyn</dest>";
+    const QByteArray expr = expression.chopped(1);
+    const QByteArray point = point2.chopped(1);
+    d->parms[2].userFrame[1] = std::numeric_limits<double>::quiet_NaN();
+    const struct
+    {
+        const char* name;
+        QByteArray program;
+        QByteArray rewritten;  // empty when the program is to be refused
+    } cases[] = {
+        {"Latin-1", "<Comment>f\xfcr Gro\xdfteile</Comment>\n" + dest + "\n" + expr + "\n",
+         "<Comment>f\xfcr Gro\xdfteile</Comment>\n" + dest + "\n" + point + "\n"},
+        {"invalid UTF-8", "<Comment>\xc3\x28 \xff\xfe\xed\xa0\x80</Comment>\n" + dest + "\n" + expr,
+         "<Comment>\xc3\x28 \xff\xfe\xed\xa0\x80</Comment>\n" + dest + "\n" + point + "\n"},
+        {"byte order mark", "\xef\xbb\xbf<Program>\n" + dest + "\n" + expr + "\n",
+         "\xef\xbb\xbf<Program>\n" + dest + "\n" + point + "\n"},
+        {"CRLF", "<Program>\r\n" + dest + "\r\n" + expr + "\r\n\r\n", "<Program>\r\n" + dest + "\r\n" + point + "\r\n\r\n"},
+        {"lone CR in a comment", "<Comment>a\rb</Comment>\n" + dest + "\n" + expr + "\n",
+         "<Comment>a\rb</Comment>\n" + dest + "\n" + point + "\n"},
+        {"mixed line ends", dest + "\r\n" + expr + "\n<End/>\r\n", dest + "\r\n" + point + "\n<End/>\r\n"},
+        {"CR before a missing last LF", dest + "\n" + expr + "\n<End/>\r", dest + "\n" + point + "\n<End/>\r\n"},
+        {"NUL bytes", dest + "\n" + expr + QByteArray("\0<Comment/>\0", 12) + "\n",
+         dest + "\n" + point + QByteArray("\0<Comment/>\0", 12) + "\n"},
+        {"non-finite frame", "<dest>wobj3_dyn</dest>\n" + expr + "\n", ""},
+        {"lone CR in a destination", "<dest>wobj2_dyn</dest>\r<Comment/>\n" + expr + "\n", ""},
+        {"CR only", "<Program>\r" + dest + "\r" + expr + "\r", ""},
+        {"UTF-16", QByteArray("\xff\xfe<\0d\0", 6) + "\n", ""},
+        {"UTF-32, big-endian", QByteArray("\0\0\xfe\xff\0\0\0<", 8) + "\n", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const bool refused = c.rewritten.isEmpty();
+        EXPECT_EQ(saved(c.program, !refused), refused ? c.program : c.rewritten);
+    }
 }
 
 // A program that cannot be fetched, or whose rewrite cannot be written, is not
