@@ -11,6 +11,7 @@
 
 #include <csignal>
 #include <functional>
+#include <malloc.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -96,6 +97,11 @@ TEST_F(PositionerCell, AProgramThatWouldGrowPastTheLimitIsRefused)
         {"every line within but the program past", destination + (expression + QByteArray(30, '0') + "\n").repeated(4),
          false},
         {"many ordinary lines", QByteArray("<Comment>x</Comment>\n").repeated(1000), true},
+        // Grown by 2000 and 2080 of the 4096: plain lines in between add nothing.
+        {"program grown to just within the limit past plain lines",
+         destination + expression + QByteArray(49, '0') + "\n" + QByteArray("<Comment/>\n").repeated(100) + expression +
+             QByteArray(51, '0') + "\n",
+         true},
         {"read fails part way", destination + "<Comment/>\n", false, 4096, true},
     };
     d->parms[0].userFrame[0] = 1.5;
@@ -126,29 +132,33 @@ TEST_F(PositionerCell, AnExpressionThatWouldGrowPastSixtyFourMegabytesIsRefusedW
     EXPECT_EQ(readFile(controllerFile), program);
 }
 
-// Runs work in a child whose address space may grow by `budget` bytes only; the
-// child's answer, 1 when an exception escaped the work, or -1 when it ended by
-// a signal.
+// Runs work with the address space allowed to grow by `budget` bytes only, and
+// exits with its answer, or with 1 when an exception escaped the work.
+[[noreturn]] void exitWithin(qint64 budget, const std::function<int()>& work)
+{
+    long pages = 0;
+    if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
+        if (std::fscanf(statm, "%ld", &pages) != 1)
+            pages = 0;
+        std::fclose(statm);
+    }
+    const rlim_t limit = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + rlim_t(budget);
+    const rlimit space{limit, limit};
+    setrlimit(RLIMIT_AS, &space);
+    int answer = 1;
+    try {
+        answer = work();
+    } catch (...) {
+    }
+    _exit(answer);
+}
+
+// The answer of work run so in a child, or -1 when the child ended by a signal.
 int answerWithin(qint64 budget, const std::function<int()>& work)
 {
     const pid_t child = fork();
-    if (child == 0) {
-        long pages = 0;
-        if (FILE* statm = std::fopen("/proc/self/statm", "r")) {
-            if (std::fscanf(statm, "%ld", &pages) != 1)
-                pages = 0;
-            std::fclose(statm);
-        }
-        const rlim_t limit = rlim_t(pages) * rlim_t(sysconf(_SC_PAGESIZE)) + rlim_t(budget);
-        const rlimit space{limit, limit};
-        setrlimit(RLIMIT_AS, &space);
-        int answer = 1;
-        try {
-            answer = work();
-        } catch (...) {
-        }
-        _exit(answer);
-    }
+    if (child == 0)
+        exitWithin(budget, work);
     int status = 0;
     waitpid(child, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -164,6 +174,9 @@ protected:
 #endif
         if (qEnvironmentVariableIsSet("POSITIONER_TEST_EMULATOR"))
             GTEST_SKIP() << "the emulator's own mappings leave no room for an address-space limit";
+        // Large blocks are mapped and unmapped, never kept free by the heap,
+        // where the work could use them without growing the address space.
+        mallopt(M_MMAP_THRESHOLD, 128 << 10);
         PositionerCell::SetUp();
     }
 };
@@ -179,6 +192,24 @@ TEST_F(TightMemory, AnAllocationThatFailsIsAResultNotAnException)
         return d->userFrameDynEditor->transformLine(line) == line ? 2 : 3;
     });
     EXPECT_EQ(answer, 2);
+}
+
+// Memory that runs out part way through a read or a rewrite is a failure, not
+// a success: the number of 4 MB would take 8 MB as text, the comment's line
+// 3 MB of buffer; with the memory there, both go through. Each runs in a
+// fresh process: a forked child could use what its parent's heap holds free,
+// which earlier tests leave as they happen to.
+TEST_F(TightMemory, AReadOrRewriteThatRunsOutOfMemoryAnswersFalse)
+{
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const QString path = positionerDir() + "/large.xml";
+    writeFile(path, "<FramePar><Positioner><UserFrame>" + QByteArray(4 << 20, '1') + "</UserFrame></Positioner></FramePar>");
+    writeFile(sim::Files::instance().controllerFile("/xpl/userframedyn.xpl"),
+              "<Comment>" + QByteArray(3 << 20, 'x') + "</Comment>\n");
+    EXPECT_EXIT(exitWithin(8 << 20, [&] { return d->readPositionerFile(path) ? 3 : 2; }), testing::ExitedWithCode(2), "");
+    EXPECT_EXIT(exitWithin(2 << 20, [&] { return d->saveUserFrameDyn() ? 3 : 2; }), testing::ExitedWithCode(2), "");
+    EXPECT_TRUE(d->readPositionerFile(path));
+    EXPECT_TRUE(d->saveUserFrameDyn());
 }
 
 // Split whole, a frame text of 16 million commas would take some 150 MB more;

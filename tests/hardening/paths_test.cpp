@@ -22,6 +22,8 @@ TEST_F(PositionerCell, APathWithANulIsRefusedAndTouchesNoFile)
     EXPECT_FALSE(d->readPositionerFile(withNul));
     EXPECT_FALSE(d->writePositionerFile(withNul));
     EXPECT_FALSE(d->sendFileToCtrl(withNul, "/xpl/x.xml"));
+    writeFile(sim::Files::instance().controllerFile("/xpl/x.xml"), "<other/>");
+    EXPECT_FALSE(d->getFileFromCtrl("/xpl/x.xml", withNul));
     EXPECT_EQ(readFile(file), document);
 }
 
@@ -80,6 +82,13 @@ TEST_F(PositionerCell, APipeIsNoDocumentAndDoesNotBlock)
     writer.join();
     EXPECT_FALSE(read);
     EXPECT_FALSE(waited) << "the read waited for a writer";
+
+    // Nor is a pipe that holds a document.
+    const int fd = ::open(pipe.toLocal8Bit().constData(), O_RDWR | O_NONBLOCK);
+    ASSERT_GE(fd, 0);
+    EXPECT_EQ(::write(fd, "<FramePar/>", 11), 11);
+    EXPECT_FALSE(d->readPositionerFile(pipe));
+    ::close(fd);
 }
 
 }  // namespace

@@ -138,7 +138,8 @@ TEST_F(CalibrationFile, MissingAndOddValuesReadAsTheirDefaults)
                          "  <Positioner><UserFrame>1,,3,x,5,6,7</UserFrame><Axes1Type>  4 </Axes1Type></Positioner>\n"
                          "  <Positioner><Axes1Index>2147483647</Axes1Index><Axes1Type>2147483647</Axes1Type>"
                          "<Axes2Index>-2147483648</Axes2Index><Axes2Type>99999999999999</Axes2Type></Positioner>\n"
-                         "  <Positioner><UserFrame>nan,inf,-inf,1e999,NaN,2</UserFrame></Positioner>\n" +
+                         "  <Positioner><Axes1Frame>1,2,3,4,5,6,7</Axes1Frame>"
+                         "<UserFrame>nan,inf,-inf,1e999,NaN,2</UserFrame></Positioner>\n" +
                          QByteArray("<Positioner/>").repeated(4) + "<Positioner><Axes1Type>5</Axes1Type></Positioner>"
                          "</FramePar>\n"));
     EXPECT_EQ(record(0), "1 0 0 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,0");
@@ -146,7 +147,7 @@ TEST_F(CalibrationFile, MissingAndOddValuesReadAsTheirDefaults)
     EXPECT_EQ(record(2), "1 0 1 0 1,2,3,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,0");
     EXPECT_EQ(record(3), "5 0 1 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 1,0,3,0,5,6");
     EXPECT_EQ(record(4), "2147483647 2147483640 2147483647 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,0");
-    EXPECT_EQ(record(5), "1 0 1 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,2");  // no NaN, no infinity
+    EXPECT_EQ(record(5), "1 0 1 0 1,2,3,4,5,6 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,2");  // no NaN, no infinity
     EXPECT_EQ(record(9), "1 0 1 0 0,9,9,9,9,9 0,0,0,0,0,0 0,0,0,0,0,0 0,0,0,0,0,0");  // the eleventh is not read
 
     // Another root: the records stay, the baseline is taken all the same.

@@ -83,7 +83,7 @@ TEST_F(Teaching, PlausibilityChecksAtTheirEdges)
         EXPECT_EQ(d->teachStatus, (1 << (earlier.n - 1)) | (1 << (point.n - 1)));
         d->teachedPoints[point.n - 1] = TeachedPoint();
     }
-    EXPECT_EQ(rows, 26);
+    EXPECT_EQ(rows, 27);
 }
 
 // Where the values of a taught point come from, with the robot at 1..6, the
