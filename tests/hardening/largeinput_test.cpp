@@ -14,7 +14,6 @@
 #include <malloc.h>
 #include <sys/mman.h>
 #include <sys/resource.h>
-#include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
@@ -153,17 +152,6 @@ TEST_F(PositionerCell, AnExpressionThatWouldGrowPastSixtyFourMegabytesIsRefusedW
     _exit(answer);
 }
 
-// The answer of work run so in a child, or -1 when the child ended by a signal.
-int answerWithin(qint64 budget, const std::function<int()>& work)
-{
-    const pid_t child = fork();
-    if (child == 0)
-        exitWithin(budget, work);
-    int status = 0;
-    waitpid(child, &status, 0);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 class TightMemory : public PositionerCell
 {
 protected:
@@ -174,8 +162,10 @@ protected:
 #endif
         if (qEnvironmentVariableIsSet("POSITIONER_TEST_EMULATOR"))
             GTEST_SKIP() << "the emulator's own mappings leave no room for an address-space limit";
-        // Large blocks are mapped and unmapped, never kept free by the heap,
-        // where the work could use them without growing the address space.
+        // Each limited run is a fresh process, and large blocks are mapped and
+        // unmapped, never kept free by the heap: what a heap holds free the work
+        // could use without growing the address space.
+        GTEST_FLAG_SET(death_test_style, "threadsafe");
         mallopt(M_MMAP_THRESHOLD, 128 << 10);
         PositionerCell::SetUp();
     }
@@ -187,21 +177,18 @@ TEST_F(TightMemory, AnAllocationThatFailsIsAResultNotAnException)
     // comes back as it was.
     d->parms[0].userFrame[0] = 1.5;
     const QString line = "<expr>GETTRKWOBJ(POINTC(0),true" + QString(1 << 20, '0');
-    const int answer = answerWithin(32 << 20, [&] {
+    const auto transform = [&] {
         d->userFrameDynEditor->dynWobjNo = 1;
         return d->userFrameDynEditor->transformLine(line) == line ? 2 : 3;
-    });
-    EXPECT_EQ(answer, 2);
+    };
+    EXPECT_EXIT(exitWithin(32 << 20, transform), testing::ExitedWithCode(2), "");
 }
 
 // Memory that runs out part way through a read or a rewrite is a failure, not
 // a success: the number of 4 MB would take 8 MB as text, the comment's line
-// 3 MB of buffer; with the memory there, both go through. Each runs in a
-// fresh process: a forked child could use what its parent's heap holds free,
-// which earlier tests leave as they happen to.
+// 3 MB of buffer; with the memory there, both go through.
 TEST_F(TightMemory, AReadOrRewriteThatRunsOutOfMemoryAnswersFalse)
 {
-    GTEST_FLAG_SET(death_test_style, "threadsafe");
     const QString path = positionerDir() + "/large.xml";
     writeFile(path, "<FramePar><Positioner><UserFrame>" + QByteArray(4 << 20, '1') + "</UserFrame></Positioner></FramePar>");
     writeFile(sim::Files::instance().controllerFile("/xpl/userframedyn.xpl"),
@@ -220,13 +207,13 @@ TEST_F(TightMemory, AFrameTextOfMillionsOfCommasCostsNoMoreThanItsSixNumbers)
     const QString path = positionerDir() + "/commas.xml";
     writeFile(path, "<FramePar><Positioner><UserFrame>1.5,2" + commas + "</UserFrame></Positioner></FramePar>");
     const QString text = "1.5,2" + QString::fromLatin1(commas);
-    const int answer = answerWithin(48 << 20, [&] {
+    const auto read = [&] {
         double values[6] = {};
         d->posQstrToDouble(text, values, 6);
         const bool read = d->readPositionerFile(path) && d->parms[0].userFrame[1] == 2.0;
         return read && values[0] == 1.5 && values[1] == 2.0 ? 2 : 3;
-    });
-    EXPECT_EQ(answer, 2);
+    };
+    EXPECT_EXIT(exitWithin(48 << 20, read), testing::ExitedWithCode(2), "");
 }
 
 }  // namespace

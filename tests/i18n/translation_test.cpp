@@ -9,7 +9,6 @@
 #include <QTemporaryDir>
 #include <QTranslator>
 
-#include <map>
 
 namespace {
 
@@ -35,12 +34,8 @@ TEST_F(PositionerCell, AGermanHostSeesTheGermanBox)
 
 // Where each folder's texts are looked up at run time: the library's with
 // QObject::tr, its companions under contexts of their own.
-const std::map<QString, QString> lookupContextOfFolder = {
-    {QStringLiteral("positioner"), QStringLiteral("QObject")},
-    {QStringLiteral("userframedyn"), QStringLiteral("QObject")},
-    {QStringLiteral("advisor"), QStringLiteral("PositionerAdvisor")},
-    {QStringLiteral("tool"), QStringLiteral("PositionerTool")},
-};
+const std::pair<const char*, const char*> lookupContextOfFolder[] = {
+    {"positioner", "QObject"}, {"userframedyn", "QObject"}, {"advisor", "PositionerAdvisor"}, {"tool", "PositionerTool"}};
 
 // lupdate's catalogue of one folder, as a pendant team would make it.
 QString catalogueOf(const QString& folder)
@@ -59,10 +54,10 @@ TEST(TranslationContexts, EveryMarkedTextLandsInTheContextOfItsLookup)
 {
     static const QRegularExpression context(QStringLiteral("<name>([^<]*)</name>"));
     for (const auto& folder : lookupContextOfFolder) {
-        const QString catalogue = catalogueOf(folder.first);
+        const QString catalogue = catalogueOf(QLatin1String(folder.first));
         for (auto match = context.globalMatch(catalogue); match.hasNext();)
-            EXPECT_EQ(match.next().captured(1).toStdString(), folder.second.toStdString()) << qPrintable(folder.first);
-        if (folder.first == QLatin1String("positioner")) {
+            EXPECT_EQ(match.next().captured(1).toStdString(), folder.second) << folder.first;
+        if (qstrcmp(folder.first, "positioner") == 0) {
             for (const char* text : libraryTexts)
                 EXPECT_TRUE(catalogue.contains(QLatin1String(text))) << text;
         }

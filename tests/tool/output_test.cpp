@@ -1,5 +1,7 @@
-// The commands' output and exit status against golden files. Set
-// TOOL_UPDATE_GOLDEN=1 to rewrite the golden files from the current output.
+// The commands' output and exit status against golden files (set
+// TOOL_UPDATE_GOLDEN=1 to rewrite them from the current output), and what
+// `check` finds: one row per kind of finding, each made by one change to a file
+// as the pendant writes it (the rows are in the data folder).
 #include "tooltestdata.h"
 
 #include <commands.h>
@@ -7,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QRegularExpression>
 
 namespace {
 
@@ -83,6 +86,36 @@ TEST(ToolOutput, EveryCommandHasHelp)
         EXPECT_EQ(status, 0) << command;
         EXPECT_TRUE(help.contains("Exit status: 0")) << command;
     }
+}
+
+// Each row of the table makes one change to the clean file, and check reports
+// exactly one finding for it, on the line the change is on.
+TEST(Check, OneFindingPerChangeOnItsLine)
+{
+    const QString clean = QString::fromUtf8(readAll(toolData("before.xml")));
+    int rows = 0;
+    for (const QString& row : QString::fromUtf8(readAll(toolData("check-findings.tsv"))).split('\n')) {
+        if (row.isEmpty() || row.startsWith('#'))
+            continue;
+        const QStringList field = row.split('\t');
+        ASSERT_EQ(field.size(), 5) << row.toStdString();
+        SCOPED_TRACE(field[0].toStdString());
+        ++rows;
+        const QRegularExpressionMatch match = QRegularExpression(field[1]).match(clean);
+        ASSERT_TRUE(match.hasMatch());
+        QString replaced = QString(field[2]).replace("\\t", "\t").replace("\\n", "\n");
+        for (int k = match.lastCapturedIndex(); k >= 1; --k)
+            replaced.replace(QStringLiteral("\\%1").arg(k), match.captured(k));
+        const QString text = QString(clean).replace(match.capturedStart(), match.capturedLength(), replaced);
+
+        tool::CalibrationXml xml;
+        ASSERT_EQ(xml.loadBytes(text.toUtf8()), tool::CalibrationXml::Status::Ok) << xml.error().toStdString();
+        const QVector<tool::Finding> findings = tool::checkCalibration(xml, 6);
+        ASSERT_EQ(findings.size(), 1);
+        EXPECT_EQ(findings[0].line, field[3].toInt());
+        EXPECT_EQ(findings[0].message, field[4]);
+    }
+    EXPECT_EQ(rows, 25);
 }
 
 }  // namespace
