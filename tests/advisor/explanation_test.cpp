@@ -118,7 +118,8 @@ TEST_F(Explanation, SaysItInWordsWithoutRoundingOntoTheLimit)
 {
     QLocale::setDefault(QLocale::c());
     const Case c{"just too close", {{1, 0, 0, 0}}, {2, 4.999, 60, 0}, 2, 0, 0, -1, TeachCheck::TooClose, 1, 4.999, 5};
-    const auto e = PositionerAdvisor::explainTeachResult(PositionerAdvisor::calibrationPoints(*d), 2, teach(c));
+    const int result = teach(c);
+    const auto e = PositionerAdvisor::explainTeachResult(PositionerAdvisor::calibrationPoints(*d), 2, result);
     EXPECT_EQ(PositionerAdvisor::describe(e),
               "Point 2 is 4.99 from point 1 (position and orientation summed); at least 5.00 is needed.");
     EXPECT_EQ(PositionerAdvisor::advise(e), "Turn positioner axis 1 further before touching the mark again.");
