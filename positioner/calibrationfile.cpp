@@ -184,5 +184,9 @@ void PositionerData::posQstrToDouble(QString text, double* const values, int cou
 
 pugi::xml_text PositionerData::getNodeText(pugi::xml_node node, QString name)
 {
+    // A NUL would end the name early, and the child named by the part before
+    // it would be found; no element's name holds a NUL.
+    if (name.contains(QChar(0)))
+        return pugi::xml_text();
     return node.child(name.toLatin1().constData()).text();
 }

@@ -6,6 +6,7 @@
 #include "positionerparm.h"
 
 #include <algorithm>
+#include <cmath>
 
 // How the editor is to treat a positioner's dynamic reference system, from its
 // axis types: 1, 2 or 3. The first rule that matches decides.
@@ -28,10 +29,14 @@ inline void adoptUserFrame(PositionerData& d, const PositionerParm& p)
     d.dynBaseName = QStringLiteral("table");
 }
 
-// Registers wobj_dyn0 with the editor as it now stands.
+// Registers wobj_dyn0 with the editor as it now stands. A frame holding NaN or
+// an infinity is refused, as GLOBAL.var and the program refuse it: the editor
+// would move every point of the program by it.
 inline bool registerDynRefSys(const PositionerData& d, const RplVariable& wobj, int kind)
 {
     const double* f = d.dynOframe;
+    if (!std::all_of(f, f + 6, [](double value) { return std::isfinite(value); }))
+        return false;
     return PositionerEditor::editor()->setDynRefSys(wobj.id(), d.dynBaseName, f[0], f[1], f[2], f[3], f[4],
                                                     f[5], kind);
 }

@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include <functional>
+#include <limits>
 
 using ::testing::ElementsAreArray;
 
@@ -215,6 +216,20 @@ TEST_F(DynRefSys, HandlersThatKeepSwitchingLeaveNothingRegistered)
     const int before = int(ipos_currentposindex);
     EXPECT_FALSE(d->setDynRefSys(0));
     EXPECT_EQ(int(ipos_currentposindex), before);
+}
+
+// A user frame holding NaN or an infinity is never handed to the editor, with
+// the controller's round trip or without.
+TEST_F(DynRefSys, ANonFiniteUserFrameIsNotRegistered)
+{
+    for (const double bad : {std::numeric_limits<double>::quiet_NaN(), -std::numeric_limits<double>::infinity()}) {
+        d->parms[4].userFrame[5] = bad;
+        const int before = int(ipos_currentposindex);
+        EXPECT_FALSE(d->setDynRefSys(4));
+        EXPECT_FALSE(d->initActiveDyn0(5));
+        EXPECT_TRUE(editor.dynRefSystems().empty());
+        EXPECT_EQ(int(ipos_currentposindex), before);
+    }
 }
 
 // Without the controller, and of the kind the axis types make.

@@ -173,6 +173,21 @@ TEST_F(CalibrationFile, FrameTextsAreReadPartByPart)
     }
 }
 
+// A child name is matched whole: a NUL inside it would cut it short.
+TEST_F(CalibrationFile, NodeTextsAreFoundByTheirWholeName)
+{
+    pugi::xml_document document;
+    ASSERT_TRUE(document.load_string("<a><b>1</b><bx>2</bx></a>"));
+    const pugi::xml_node a = document.child("a");
+    const struct
+    {
+        QString name;
+        const char* text;
+    } rows[] = {{"b", "1"}, {"bx", "2"}, {QString("b") + QChar(0) + "x", ""}, {QString(QChar(0)), ""}, {"c", ""}};
+    for (const auto& row : rows)
+        EXPECT_STREQ(d->getNodeText(a, row.name).as_string(""), row.text) << row.name.size();
+}
+
 TEST_F(CalibrationFile, UnreadableFilesChangeNothing)
 {
     d->parms[2].axes1Type = 3;
