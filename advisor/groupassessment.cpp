@@ -213,10 +213,32 @@ Weakness weaknessOf(const GroupAssessment& a, const Tolerances& limits, double x
     return Weakness::SmallTriangle;
 }
 
+// A tolerance the host set to no usable number (NaN, an infinity, below its
+// range, a denormal noise) is taken at its default: garbage must never make a
+// group look better than the defaults would. The noise must be positive, as no
+// touch is perfect; the limits may be 0.
+Tolerances usableTolerances(const Tolerances& given)
+{
+    const Tolerances defaults;
+    const auto limit = [](double value, double fallback) {
+        return std::isfinite(value) && value >= 0.0 ? value : fallback;
+    };
+    Tolerances t;
+    t.touchNoise = std::isnormal(given.touchNoise) && given.touchNoise > 0.0 ? given.touchNoise : defaults.touchNoise;
+    t.goodPosition = limit(given.goodPosition, defaults.goodPosition);
+    t.poorPosition = limit(given.poorPosition, defaults.poorPosition);
+    t.goodAngle = limit(given.goodAngle, defaults.goodAngle);
+    t.poorAngle = limit(given.poorAngle, defaults.poorAngle);
+    t.minArc = limit(given.minArc, defaults.minArc);
+    t.recommendedArc = limit(given.recommendedArc, defaults.recommendedArc);
+    return t;
+}
+
 }  // namespace
 
-GroupAssessment assessGroup(const CalibrationPoints& points, int group, const Tolerances& limits) noexcept
+GroupAssessment assessGroup(const CalibrationPoints& points, int group, const Tolerances& given) noexcept
 {
+    const Tolerances limits = usableTolerances(given);
     GroupAssessment a;
     a.group = group;
     a.recommendedArc = limits.recommendedArc;
@@ -248,7 +270,7 @@ GroupAssessment assessGroup(const CalibrationPoints& points, int group, const To
         a.weakness = Weakness::BadValues;
         return a;
     }
-    a.touchNoise = std::isfinite(limits.touchNoise) && limits.touchNoise > 0.0 ? limits.touchNoise : 0.0;
+    a.touchNoise = limits.touchNoise;
     if (group == userFrameGroup)
         assessUserFrame(t, a.touchNoise, a);
     else
@@ -258,7 +280,6 @@ GroupAssessment assessGroup(const CalibrationPoints& points, int group, const To
         return a;
     }
 
-    // Written so that a limit that is no number gives the worse verdict.
     const bool wideEnough = group == userFrameGroup || a.arc >= limits.minArc;
     const bool withinPoor =
         wideEnough && a.positionError <= limits.poorPosition && a.angleError <= limits.poorAngle;
@@ -310,7 +331,8 @@ QString formatError(double value)
 QString Sentences::describe(const GroupAssessment& a)
 {
     const bool userFrame = a.group == userFrameGroup;
-    const QString name = userFrame ? tr("User frame") : tr("Positioner axis %1").arg(a.group + 1);
+    // The group is the caller's number: at the top of int, one more overflows.
+    const QString name = userFrame ? tr("User frame") : tr("Positioner axis %1").arg(qint64(a.group) + 1);
     QString text;
     switch (a.weakness) {
     case Weakness::NoSuchGroup:
@@ -359,9 +381,12 @@ QString Sentences::advise(const GroupAssessment& a)
         return userFrame ? tr("Teach three marks that form a triangle: the third point must not lie on the line "
                               "through the first two.")
                          : tr("Turn the positioner between the points so that the mark moves on a circle.");
-    case Weakness::NarrowArc:
+    case Weakness::NarrowArc: {
+        // An assessment the host filled in itself may hold anything.
+        const double arc = std::isfinite(a.recommendedArc) ? a.recommendedArc : Tolerances{}.recommendedArc;
         return tr("Spread the points at least %1 degrees apart: turn positioner axis %2 further between them.")
-            .arg(formatNumber(a.recommendedArc / 2.0, 0), QString::number(a.group + 1));
+            .arg(formatNumber(arc / 2.0, 0), QString::number(qint64(a.group) + 1));
+    }
     case Weakness::NearAxis:
         return tr("Touch a mark further from the axis: its direction is found the better the larger the circle.");
     case Weakness::ThirdPointNearLine:

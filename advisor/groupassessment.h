@@ -36,7 +36,9 @@ enum class Weakness {
 /// The verdict's limits and the touch noise the prediction assumes. The
 /// defaults keep a point 300 mm from an axis within about 0.5 mm (good) and
 /// 2.5 mm (poor): a tilt of 0.1 degrees moves it by 0.52 mm, 0.5 degrees by
-/// 2.6 mm.
+/// 2.6 mm. A value that is no finite number or lies below its range (a touch
+/// noise that is not a positive number, a negative limit) is taken at its
+/// default, so that no setting can make a group look better by mistake.
 struct Tolerances
 {
     /// Standard deviation of one touch in each coordinate, millimetres.

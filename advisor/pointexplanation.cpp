@@ -181,8 +181,14 @@ QString Sentences::describe(const PointExplanation& e)
     const QString other = QString::number(e.comparedWith);
     const QString measured = formatMeasure(e.measured, e.limit);
     const QString limit = formatMeasure(e.limit, e.limit);
-    const QString externalAxis = QString::number(e.externalAxis + 1);
+    // The axis index is the caller's: at the top of int, one more overflows.
+    const QString externalAxis = QString::number(qint64(e.externalAxis) + 1);
     const bool compared = e.comparedWith != 0;
+    // A position of NaN or infinity gives a measure that no number states.
+    if (compared && !std::isfinite(e.measured)) {
+        return tr("Point %1 was refused: the position of point %1 or of point %2 is not a valid number.")
+            .arg(point, other);
+    }
     switch (e.check) {
     case TeachCheck::Accepted:
         return tr("Point %1 was taken.").arg(point);
@@ -251,7 +257,7 @@ QString Sentences::advise(const PointExplanation& e)
         return tr("Set the number of external axes before teaching the axis points.");
     case TeachCheck::OwnAxisNotTurned:
         return tr("Turn positioner axis %1 itself, and check that external axis %2 is the one that drives it.")
-            .arg(positionerAxis, QString::number(e.externalAxis + 1));
+            .arg(positionerAxis, QString::number(qint64(e.externalAxis) + 1));
     case TeachCheck::OwnAxisNotCompared:
         return tr("Correct the external axis of positioner axis %1 or the number of external axes.")
             .arg(positionerAxis);

@@ -215,6 +215,10 @@
         <source>Keep the positioner at rest while teaching the user frame.</source>
         <translation>Halten Sie den Positionierer in Ruhe, während Sie das Benutzerkoordinatensystem teachen.</translation>
     </message>
+    <message>
+        <source>Point %1 was refused: the position of point %1 or of point %2 is not a valid number.</source>
+        <translation>Punkt %1 wurde abgelehnt: die Position von Punkt %1 oder von Punkt %2 ist keine gültige Zahl.</translation>
+    </message>
 </context>
 <context>
     <name>PositionerTool</name>
@@ -341,10 +345,6 @@
     <message>
         <source>&lt;%1&gt; value %2 &quot;%3&quot; is not a number: read as 0</source>
         <translation>&lt;%1&gt; Wert %2 &quot;%3&quot; ist keine Zahl: als 0 gelesen</translation>
-    </message>
-    <message>
-        <source>&lt;%1&gt; value %2 is not finite</source>
-        <translation>&lt;%1&gt; Wert %2 ist nicht endlich</translation>
     </message>
     <message>
         <source>&lt;%1&gt; value %2 &quot;%3&quot; is not written with four decimals</source>
@@ -729,6 +729,26 @@ positioner-tool BEFEHL --help zeigt die Optionen eines Befehls.
 </source>
         <translation>Positionierer %1 (Zeile %2): %3; %4
 </translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; value %2 &quot;%3&quot; is not finite: read as 0</source>
+        <translation>&lt;%1&gt; Wert %2 &quot;%3&quot; ist nicht endlich: als 0 gelesen</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced</source>
+        <translation>die Datei konnte nicht ersetzt werden</translation>
+    </message>
+    <message>
+        <source>%1 moved farther than a number can say, turned %2 deg (%3)</source>
+        <translation>%1 weiter verschoben, als eine Zahl angeben kann, um %2 Grad gedreht (%3)</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>größer als %1 MiB</translation>
     </message>
 </context>
 <context>

@@ -215,6 +215,10 @@
         <source>Keep the positioner at rest while teaching the user frame.</source>
         <translation>Mantenga el posicionador en reposo mientras enseña el sistema de usuario.</translation>
     </message>
+    <message>
+        <source>Point %1 was refused: the position of point %1 or of point %2 is not a valid number.</source>
+        <translation>El punto %1 fue rechazado: la posición del punto %1 o del punto %2 no es un número válido.</translation>
+    </message>
 </context>
 <context>
     <name>PositionerTool</name>
@@ -341,10 +345,6 @@
     <message>
         <source>&lt;%1&gt; value %2 &quot;%3&quot; is not a number: read as 0</source>
         <translation>&lt;%1&gt; valor %2 &quot;%3&quot; no es un número: se lee como 0</translation>
-    </message>
-    <message>
-        <source>&lt;%1&gt; value %2 is not finite</source>
-        <translation>&lt;%1&gt; valor %2 no es finito</translation>
     </message>
     <message>
         <source>&lt;%1&gt; value %2 &quot;%3&quot; is not written with four decimals</source>
@@ -729,6 +729,26 @@ Ejecute positioner-tool ORDEN --help para ver las opciones de una orden.
 </source>
         <translation>Posicionador %1 (línea %2): %3; %4
 </translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; value %2 &quot;%3&quot; is not finite: read as 0</source>
+        <translation>&lt;%1&gt; valor %2 &quot;%3&quot; no es finito: se lee como 0</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced</source>
+        <translation>no se pudo reemplazar el archivo</translation>
+    </message>
+    <message>
+        <source>%1 moved farther than a number can say, turned %2 deg (%3)</source>
+        <translation>%1 desplazado más de lo que un número puede expresar, girado %2 grados (%3)</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>no es un archivo ordinario</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>mayor de %1 MiB</translation>
     </message>
 </context>
 <context>

@@ -215,6 +215,10 @@
         <source>Keep the positioner at rest while teaching the user frame.</source>
         <translation>Gardez le positionneur immobile pendant l&apos;apprentissage du repère utilisateur.</translation>
     </message>
+    <message>
+        <source>Point %1 was refused: the position of point %1 or of point %2 is not a valid number.</source>
+        <translation>Le point %1 a été refusé : la position du point %1 ou du point %2 n&apos;est pas un nombre valide.</translation>
+    </message>
 </context>
 <context>
     <name>PositionerTool</name>
@@ -341,10 +345,6 @@
     <message>
         <source>&lt;%1&gt; value %2 &quot;%3&quot; is not a number: read as 0</source>
         <translation>&lt;%1&gt; valeur %2 &quot;%3&quot; n&apos;est pas un nombre : lue comme 0</translation>
-    </message>
-    <message>
-        <source>&lt;%1&gt; value %2 is not finite</source>
-        <translation>&lt;%1&gt; valeur %2 n&apos;est pas finie</translation>
     </message>
     <message>
         <source>&lt;%1&gt; value %2 &quot;%3&quot; is not written with four decimals</source>
@@ -729,6 +729,26 @@ Lancez positioner-tool COMMANDE --help pour les options d&apos;une commande.
 </source>
         <translation>Positionneur %1 (ligne %2) : %3 ; %4
 </translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; value %2 &quot;%3&quot; is not finite: read as 0</source>
+        <translation>&lt;%1&gt; valeur %2 &quot;%3&quot; n&apos;est pas finie : lue comme 0</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced</source>
+        <translation>le fichier n&apos;a pas pu être remplacé</translation>
+    </message>
+    <message>
+        <source>%1 moved farther than a number can say, turned %2 deg (%3)</source>
+        <translation>%1 déplacé plus loin qu&apos;aucun nombre ne peut le dire, tourné de %2 deg (%3)</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>plus de %1 Mio</translation>
     </message>
 </context>
 <context>

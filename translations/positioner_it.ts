@@ -215,6 +215,10 @@
         <source>Keep the positioner at rest while teaching the user frame.</source>
         <translation>Tenere fermo il posizionatore durante l&apos;apprendimento del sistema utente.</translation>
     </message>
+    <message>
+        <source>Point %1 was refused: the position of point %1 or of point %2 is not a valid number.</source>
+        <translation>Il punto %1 è stato rifiutato: la posizione del punto %1 o del punto %2 non è un numero valido.</translation>
+    </message>
 </context>
 <context>
     <name>PositionerTool</name>
@@ -341,10 +345,6 @@
     <message>
         <source>&lt;%1&gt; value %2 &quot;%3&quot; is not a number: read as 0</source>
         <translation>&lt;%1&gt; valore %2 &quot;%3&quot; non è un numero: letto come 0</translation>
-    </message>
-    <message>
-        <source>&lt;%1&gt; value %2 is not finite</source>
-        <translation>&lt;%1&gt; valore %2 non è finito</translation>
     </message>
     <message>
         <source>&lt;%1&gt; value %2 &quot;%3&quot; is not written with four decimals</source>
@@ -729,6 +729,26 @@ Eseguire positioner-tool COMANDO --help per le opzioni di un comando.
 </source>
         <translation>Posizionatore %1 (riga %2): %3; %4
 </translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; value %2 &quot;%3&quot; is not finite: read as 0</source>
+        <translation>&lt;%1&gt; valore %2 &quot;%3&quot; non è finito: letto come 0</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced</source>
+        <translation>non è stato possibile sostituire il file</translation>
+    </message>
+    <message>
+        <source>%1 moved farther than a number can say, turned %2 deg (%3)</source>
+        <translation>%1 spostato più di quanto un numero possa esprimere, ruotato di %2 gradi (%3)</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>non è un file regolare</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>più grande di %1 MiB</translation>
     </message>
 </context>
 <context>

@@ -215,6 +215,10 @@
         <source>Keep the positioner at rest while teaching the user frame.</source>
         <translation>ユーザ座標系の教示中はポジショナを静止させてください。</translation>
     </message>
+    <message>
+        <source>Point %1 was refused: the position of point %1 or of point %2 is not a valid number.</source>
+        <translation>点 %1 は拒否されました: 点 %1 または点 %2 の位置が有効な数値ではありません。</translation>
+    </message>
 </context>
 <context>
     <name>PositionerTool</name>
@@ -341,10 +345,6 @@
     <message>
         <source>&lt;%1&gt; value %2 &quot;%3&quot; is not a number: read as 0</source>
         <translation>&lt;%1&gt; の値 %2 &quot;%3&quot; は数値ではありません: 0 として読み込まれます</translation>
-    </message>
-    <message>
-        <source>&lt;%1&gt; value %2 is not finite</source>
-        <translation>&lt;%1&gt; の値 %2 が有限ではありません</translation>
     </message>
     <message>
         <source>&lt;%1&gt; value %2 &quot;%3&quot; is not written with four decimals</source>
@@ -729,6 +729,26 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
 </source>
         <translation>ポジショナ %1（%2 行目）: %3; %4
 </translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; value %2 &quot;%3&quot; is not finite: read as 0</source>
+        <translation>&lt;%1&gt; の値 %2 &quot;%3&quot; は有限ではありません: 0 として読み込まれます</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced</source>
+        <translation>ファイルを置き換えられませんでした</translation>
+    </message>
+    <message>
+        <source>%1 moved farther than a number can say, turned %2 deg (%3)</source>
+        <translation>%1 移動 数値で表せないほど遠く、回転 %2 度（%3）</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>%1 MiB を超えています</translation>
     </message>
 </context>
 <context>

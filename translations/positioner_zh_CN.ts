@@ -215,6 +215,10 @@
         <source>Keep the positioner at rest while teaching the user frame.</source>
         <translation>示教用户坐标系时请保持变位机静止。</translation>
     </message>
+    <message>
+        <source>Point %1 was refused: the position of point %1 or of point %2 is not a valid number.</source>
+        <translation>点 %1 被拒绝：点 %1 或点 %2 的位置不是有效数字。</translation>
+    </message>
 </context>
 <context>
     <name>PositionerTool</name>
@@ -341,10 +345,6 @@
     <message>
         <source>&lt;%1&gt; value %2 &quot;%3&quot; is not a number: read as 0</source>
         <translation>&lt;%1&gt; 第 %2 个值 &quot;%3&quot; 不是数字：读作 0</translation>
-    </message>
-    <message>
-        <source>&lt;%1&gt; value %2 is not finite</source>
-        <translation>&lt;%1&gt; 第 %2 个值不是有限数</translation>
     </message>
     <message>
         <source>&lt;%1&gt; value %2 &quot;%3&quot; is not written with four decimals</source>
@@ -729,6 +729,26 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
 </source>
         <translation>变位机 %1（第 %2 行）：%3；%4
 </translation>
+    </message>
+    <message>
+        <source>&lt;%1&gt; value %2 &quot;%3&quot; is not finite: read as 0</source>
+        <translation>&lt;%1&gt; 第 %2 个值 &quot;%3&quot; 不是有限数：读作 0</translation>
+    </message>
+    <message>
+        <source>the file could not be replaced</source>
+        <translation>无法替换文件</translation>
+    </message>
+    <message>
+        <source>%1 moved farther than a number can say, turned %2 deg (%3)</source>
+        <translation>%1 移动距离超出数字可表示的范围，转动 %2 度（%3）</translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation>不是普通文件</translation>
+    </message>
+    <message>
+        <source>larger than %1 MiB</source>
+        <translation>大于 %1 MiB</translation>
     </message>
 </context>
 <context>

@@ -141,6 +141,64 @@ TEST(Assessment, PredictsMoreErrorForMoreNoise)
     EXPECT_GT(a.positionErrorHigh, a.positionError);
 }
 
+// A tolerance that is no usable number counts as its default: a 5 mm circle
+// and a 3 mm triangle are judged as the default noise and limits judge them.
+TEST(Assessment, GarbageTolerancesJudgeNoBetterThanTheDefaults)
+{
+    using PositionerAdvisor::Tolerances;
+    const double inf = std::numeric_limits<double>::infinity();
+    const double denormal = std::numeric_limits<double>::denorm_min();
+    const struct
+    {
+        double Tolerances::*field;
+        std::vector<double> garbage;
+    } rows[] = {
+        {&Tolerances::touchNoise, {-0.1, 0.0, denormal, -denormal, inf, -inf, std::nan("")}},
+        {&Tolerances::goodPosition, {-1.0, inf, std::nan("")}},
+        {&Tolerances::poorPosition, {-1.0, inf, std::nan("")}},
+        {&Tolerances::goodAngle, {-1.0, inf, std::nan("")}},
+        {&Tolerances::poorAngle, {-1.0, inf, std::nan("")}},
+        {&Tolerances::minArc, {-1.0, inf, std::nan("")}},
+        {&Tolerances::recommendedArc, {-1.0, inf, std::nan("")}},
+    };
+    const std::pair<int, std::vector<Xyz>> groups[] = {{0, onCircle(5, 0, 120, 240)},
+                                                       {2, {{0, 0, 0}, {3, 0, 0}, {1, 2.5, 0}}}};
+    for (const auto& [group, xyz] : groups) {
+        const auto points = pointsOf(group, xyz);
+        const auto byDefault = PositionerAdvisor::assessGroup(points, group);
+        ASSERT_NE(byDefault.verdict, Verdict::Good) << group;
+        for (const auto& row : rows) {
+            for (const double garbage : row.garbage) {
+                Tolerances tolerances;
+                tolerances.*row.field = garbage;
+                const auto a = PositionerAdvisor::assessGroup(points, group, tolerances);
+                SCOPED_TRACE(testing::Message() << "group " << group << ", " << garbage);
+                EXPECT_EQ(a.verdict, byDefault.verdict);
+                EXPECT_EQ(a.weakness, byDefault.weakness);
+                EXPECT_EQ(a.touchNoise, byDefault.touchNoise);
+                EXPECT_EQ(PositionerAdvisor::advise(a), PositionerAdvisor::advise(byDefault));
+            }
+        }
+    }
+}
+
+// Numbers the host filled in itself are said in words, never as nan, and the
+// group at the top of int is named without overflow.
+TEST(Assessment, SaysHostFilledAssessmentsWithoutNanOrOverflow)
+{
+    QLocale::setDefault(QLocale::c());
+    PositionerAdvisor::GroupAssessment a;
+    a.group = std::numeric_limits<int>::max();
+    a.verdict = Verdict::Poor;
+    a.weakness = Weakness::NarrowArc;
+    a.recommendedArc = std::nan("");
+    EXPECT_EQ(PositionerAdvisor::advise(a),
+              "Spread the points at least 90 degrees apart: turn positioner axis 2147483648 further between them.");
+    EXPECT_TRUE(PositionerAdvisor::describe(a).startsWith("Positioner axis 2147483648:"));
+    EXPECT_EQ(PositionerAdvisor::describe(PositionerAdvisor::assessGroup({}, a.group)),
+              "There is no group 2147483647 of calibration points.");
+}
+
 TEST(Assessment, SaysItInWords)
 {
     QLocale::setDefault(QLocale::c());

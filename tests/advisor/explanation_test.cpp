@@ -6,6 +6,7 @@
 #include <pointexplanation.h>
 
 #include <QLocale>
+#include <QRegularExpression>
 
 #include <cmath>
 #include <limits>
@@ -82,6 +83,10 @@ TEST_F(Explanation, NamesTheCheckThePointAndTheNumbersTheLibraryRefusedOn)
         {"user frame, positioner turned", {{7, 0, 0, 0}}, {8, 100, 5, 0}, 2, 0, 0, -3, TeachCheck::PositionerTurned,
          7, 5, 5},
         {"not a number", {{7, nan, 0, 0}}, {8, 100, 0, 0}, 2, 0, 0, -1, TeachCheck::TooClose, 7, nan, 5},
+        {"external axis not a number", {{4, 0, nan, 0}}, {5, 100, 0, 4.5}, 2, 0, 0, -2,
+         TeachCheck::PositionerNotTurned, 4, nan, 5},
+        {"user frame, positioner not a number", {{7, 0, nan, 0}}, {8, 100, 5, 0}, 2, 0, 0, -3,
+         TeachCheck::PositionerTurned, 7, nan, 5},
         {"no positioner", {}, {1, 0, 0, 0}, 2, 0, 12, 0, TeachCheck::NoPositioner, 0, 0, 0},
         {"no such point", {}, {10, 0, 0, 0}, 2, 0, 0, 0, TeachCheck::NoSuchPoint, 0, 0, 0},
     };
@@ -98,8 +103,12 @@ TEST_F(Explanation, NamesTheCheckThePointAndTheNumbersTheLibraryRefusedOn)
             EXPECT_DOUBLE_EQ(e.measured, c.measured);
         }
         EXPECT_EQ(e.limit, c.limit);
-        EXPECT_FALSE(PositionerAdvisor::describe(e).isEmpty());
+        const QString words = PositionerAdvisor::describe(e);
+        EXPECT_FALSE(words.isEmpty());
         EXPECT_EQ(PositionerAdvisor::advise(e).isEmpty(), c.check == TeachCheck::Accepted);
+        // The operator never reads "nan" or "inf".
+        EXPECT_FALSE(words.contains(QRegularExpression("\\b(nan|inf)\\b", QRegularExpression::CaseInsensitiveOption)))
+            << qPrintable(words);
     }
 }
 
@@ -123,6 +132,23 @@ TEST_F(Explanation, SaysItInWordsWithoutRoundingOntoTheLimit)
     EXPECT_EQ(PositionerAdvisor::describe(e),
               "Point 2 is 4.99 from point 1 (position and orientation summed); at least 5.00 is needed.");
     EXPECT_EQ(PositionerAdvisor::advise(e), "Turn positioner axis 1 further before touching the mark again.");
+
+    const Case notANumber{"not a number", {{1, std::numeric_limits<double>::quiet_NaN(), 0, 0}}, {2, 100, 60, 0},
+                          2, 0, 0, -1, TeachCheck::TooClose, 1, 0, 5};
+    const auto refused =
+        PositionerAdvisor::explainTeachResult(PositionerAdvisor::calibrationPoints(*d), 2, teach(notANumber));
+    EXPECT_EQ(PositionerAdvisor::describe(refused),
+              "Point 2 was refused: the position of point 2 or of point 1 is not a valid number.");
+}
+
+// The host's axis index at the top of int is named as it is, with no overflow.
+TEST_F(Explanation, NamesTheLargestExternalAxisWithoutOverflow)
+{
+    PositionerAdvisor::CalibrationPoints points;
+    points.axes1Index = std::numeric_limits<int>::max();
+    const auto e = PositionerAdvisor::explainTeachResult(points, 2, -3);
+    EXPECT_EQ(e.check, TeachCheck::OwnAxisNotCompared);
+    EXPECT_TRUE(PositionerAdvisor::describe(e).contains("external axis 2147483648")) << qPrintable(describe(e));
 }
 
 }  // namespace
