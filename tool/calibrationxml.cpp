@@ -1,11 +1,11 @@
 #include "calibrationxml.h"
 
+#include "inputfile.h"
+#include "visibletext.h"
 #include "tooltext.h"
 
-#include <QFile>
-#include <QStringList>
-
 #include <algorithm>
+#include <cmath>
 #include <limits>
 
 namespace tool {
@@ -43,21 +43,13 @@ const char* childText(pugi::xml_node entry, Value value)
 
 void readFrame(pugi::xml_node entry, Value value, Frame& frame)
 {
-    const QStringList parts = QString::fromUtf8(childText(entry, value)).split(QLatin1Char(','));
-    const int m = std::min(frameSize, int(parts.size()));
-    for (int k = 0; k < m; ++k)
-        frame[std::size_t(k)] = parts[k].toDouble();
+    frameParts(childText(entry, value), frame.size(), [&](std::size_t k, const char* part, std::size_t length) {
+        const double number = framePart(part, length);
+        frame[k] = std::isfinite(number) ? number : 0.0;
+    });
 }
 
 }  // namespace
-
-int lineAt(const QByteArray& bytes, std::ptrdiff_t offset)
-{
-    if (offset < 0)
-        return 0;
-    const auto end = bytes.cbegin() + std::min<std::ptrdiff_t>(offset, bytes.size());
-    return 1 + int(std::count(bytes.cbegin(), end, '\n'));
-}
 
 const char* valueName(Value value)
 {
@@ -72,12 +64,10 @@ bool isFrame(Value value)
 
 CalibrationXml::Status CalibrationXml::load(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error_ = PositionerTool::tr("cannot read the file: %1").arg(file.errorString());
+    QByteArray bytes;
+    if (!readInputFile(path, bytes, error_))
         return Status::Unreadable;
-    }
-    return loadBytes(file.readAll());
+    return loadBytes(bytes);
 }
 
 CalibrationXml::Status CalibrationXml::loadBytes(const QByteArray& bytes)
@@ -85,9 +75,10 @@ CalibrationXml::Status CalibrationXml::loadBytes(const QByteArray& bytes)
     bytes_ = bytes;
     const pugi::xml_parse_result result =
         document_.load_buffer(bytes_.constData(), std::size_t(bytes_.size()), pendantParse, pugi::encoding_auto);
+    lines_ = Lines(bytes_, result.encoding);
     if (!result) {
         error_ = PositionerTool::tr("line %1: not well-formed XML: %2")
-                     .arg(lineAt(bytes_, result.offset))
+                     .arg(lines_.at(result.offset))
                      .arg(QString::fromLatin1(result.description()));
         return Status::NotXml;
     }
@@ -109,11 +100,6 @@ std::vector<pugi::xml_node> CalibrationXml::entries() const
     for (pugi::xml_node node = root().first_child(); node; node = node.next_sibling())
         nodes.push_back(node);
     return nodes;
-}
-
-int CalibrationXml::lineOf(pugi::xml_node node) const
-{
-    return lineAt(bytes_, node.offset_debug());
 }
 
 const Frame& Record::frame(Value value) const
@@ -145,16 +131,28 @@ qint64 lenientInteger(const char* text)
     return clampToInt(negative ? -value : value);
 }
 
+double framePart(const char* part, std::size_t length, bool* ok)
+{
+    // A part longer than any text can be is no number.
+    if (length > std::size_t(std::numeric_limits<int>::max())) {
+        if (ok)
+            *ok = false;
+        return 0.0;
+    }
+    return QString::fromUtf8(part, int(length)).toDouble(ok);
+}
+
 Records readRecords(const CalibrationXml& file, int axisCount)
 {
     Records records;
     const std::vector<pugi::xml_node> entries = file.entries();
     const qint64 offset = qint64(std::max(0, axisCount)) + 1;
+    Lines lines = file.lines();
     for (std::size_t i = 0; i < records.size() && i < entries.size(); ++i) {
         const pugi::xml_node entry = entries[i];
         Record& r = records[i];
         r.hasEntry = true;
-        r.line = file.lineOf(entry);
+        r.line = lines.of(entry);
         r.axes1Index = clampToInt(std::max<qint64>(0, lenientInteger(childText(entry, Value::Axes1Index)) - offset));
         r.axes1Type = clampToInt(std::max<qint64>(0, lenientInteger(childText(entry, Value::Axes1Type)) + 1));
         r.axes2Index = clampToInt(std::max<qint64>(0, lenientInteger(childText(entry, Value::Axes2Index)) - offset));

@@ -2,12 +2,15 @@
 // the line of every node so that findings can name it.
 #pragma once
 
+#include "lines.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <pugixml.hpp>
 
 #include <array>
+#include <cstring>
 #include <vector>
 
 namespace tool {
@@ -23,15 +26,13 @@ constexpr int valueCount = 9;
 const char* valueName(Value value);
 bool isFrame(Value value);
 
-// The line, counted from 1, of a byte offset into a file.
-int lineAt(const QByteArray& bytes, std::ptrdiff_t offset);
-
 class CalibrationXml
 {
 public:
     enum class Status { Ok, Unreadable, NotXml, NotCalibration };
 
-    // Reads the file; it is only ever opened for reading.
+    // Reads the file; it is only ever opened for reading, and only a regular
+    // file is read.
     Status load(const QString& path);
     Status loadBytes(const QByteArray& bytes);
     // Why the load failed, with the line where the parser stopped.
@@ -42,11 +43,13 @@ public:
     // elements, text and processing instructions alike (comments and blank
     // text are dropped by that read).
     std::vector<pugi::xml_node> entries() const;
-    int lineOf(pugi::xml_node node) const;
+    // Counts the lines of nodes, in one pass when asked in the file's order.
+    Lines lines() const { return lines_; }
 
 private:
     QByteArray bytes_;
     pugi::xml_document document_;
+    Lines lines_;
     QString error_;
 };
 
@@ -74,10 +77,31 @@ using Records = std::array<Record, positionerCount>;
 // The by-position read with the robot's axis count: entry n fills record n,
 // whatever it is; missing or unreadable values fall back as that read does
 // (frame values it cannot take are 0 here, as on a freshly started pendant).
+// A frame part that is no finite number (nan, inf, 1e400) is held as 0.
 Records readRecords(const CalibrationXml& file, int axisCount);
 
 // pugixml's integer reading, which the pendant's read relies on: leading
 // blanks, a sign, "0x" for hexadecimal, trailing garbage ignored, saturated.
 qint64 lenientInteger(const char* text);
+
+// The parts of a frame text, looked at one by one: a text of millions of
+// commas costs no more than its first six parts. `visit(k, part, length)`
+// gets parts 0 to `count` - 1; the result is the number of parts in all.
+template <typename Visit>
+std::size_t frameParts(const char* text, std::size_t count, Visit visit)
+{
+    std::size_t k = 0;
+    for (const char* part = text;; ++k) {
+        const char* comma = std::strchr(part, ',');
+        if (k < count)
+            visit(k, part, comma ? std::size_t(comma - part) : std::strlen(part));
+        if (!comma)
+            return k + 1;
+        part = comma + 1;
+    }
+}
+
+// A frame part as the pendant reads it; `ok` false when it is no number.
+double framePart(const char* part, std::size_t length, bool* ok = nullptr);
 
 }  // namespace tool

@@ -1,21 +1,24 @@
 #include "check.h"
 
 #include "tooltext.h"
+#include "visibletext.h"
 
 #include <QRegularExpression>
-#include <QStringList>
 
 #include <algorithm>
+#include <cstring>
 #include <cmath>
+#include <numeric>
 #include <optional>
 
 namespace tool {
 
 namespace {
 
+// Names and values as the file holds them, fit to be printed.
 QString text(const char* s)
 {
-    return QString::fromUtf8(s);
+    return visible(s);
 }
 
 QString ordinalEntry(int position)
@@ -42,13 +45,30 @@ public:
                           .arg(positionerCount)
                           .arg(entries.size() + 1));
         }
+        return numbered();
+    }
+
+private:
+    void add(pugi::xml_node node, const QString& message)
+    {
+        offsets_.push_back(node.offset_debug());
+        findings_.append({0, message});
+    }
+
+    // The findings by line, in the order they were found within a line. The
+    // lines are counted in one pass, in the order of the offsets.
+    QVector<Finding> numbered()
+    {
+        std::vector<int> order(offsets_.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return offsets_[a] < offsets_[b]; });
+        Lines lines = file_.lines();
+        for (const int k : order)
+            findings_[k].line = lines.at(offsets_[k]);
         std::stable_sort(findings_.begin(), findings_.end(),
                          [](const Finding& a, const Finding& b) { return a.line < b.line; });
         return findings_;
     }
-
-private:
-    void add(pugi::xml_node node, const QString& message) { findings_.append({file_.lineOf(node), message}); }
 
     void entry(pugi::xml_node node, int position)
     {
@@ -175,7 +195,8 @@ private:
     {
         static const QRegularExpression plain(QStringLiteral("^-?[0-9]{1,9}$"));
         const char* raw = element.text().as_string("");
-        if (!plain.match(text(raw)).hasMatch()) {
+        // Only the start of a text can be a plain integer of up to nine digits.
+        if (!plain.match(QString::fromUtf8(raw, int(strnlen(raw, 16)))).hasMatch()) {
             add(element, PositionerTool::tr("<%1> \"%2\" is not a decimal integer: read as %3")
                              .arg(text(element.name()), text(raw), QString::number(lenientInteger(raw))));
         }
@@ -214,33 +235,40 @@ private:
     {
         static const QRegularExpression fourDecimals(QStringLiteral("^-?[0-9]+\\.[0-9]{4}$"));
         const QString name = text(element.name());
-        const QStringList parts = text(element.text().as_string("")).split(QLatin1Char(','));
-        if (parts.size() != frameSize) {
-            add(element, PositionerTool::tr("<%1> holds %2 values instead of %3").arg(name).arg(parts.size())
+        const char* const value = element.text().as_string("");
+        const std::size_t parts = frameParts(value, 0, [](std::size_t, const char*, std::size_t) {});
+        if (parts != std::size_t(frameSize)) {
+            add(element, PositionerTool::tr("<%1> holds %2 values instead of %3").arg(name).arg(parts)
                              .arg(frameSize));
         }
-        for (int k = 0; k < parts.size() && k < frameSize; ++k) {
-            bool ok = false;
-            const double value = parts[k].toDouble(&ok);
-            if (!ok) {
-                add(element, PositionerTool::tr("<%1> value %2 \"%3\" is not a number: read as 0")
-                                 .arg(name)
-                                 .arg(k + 1)
-                                 .arg(parts[k]));
-            } else if (!std::isfinite(value)) {
-                add(element, PositionerTool::tr("<%1> value %2 is not finite").arg(name).arg(k + 1));
-            } else if (!fourDecimals.match(parts[k]).hasMatch()) {
-                add(element, PositionerTool::tr("<%1> value %2 \"%3\" is not written with four decimals")
-                                 .arg(name)
-                                 .arg(k + 1)
-                                 .arg(parts[k]));
-            }
-        }
+        frameParts(value, frameSize, [&](std::size_t k, const char* part, std::size_t length) {
+                bool ok = false;
+                const double number = framePart(part, length, &ok);
+                const QString written = visible(QString::fromUtf8(part, int(std::min<std::size_t>(length, 1000))));
+                // A number too large for a double (1e400) is read as an infinity.
+                if (!ok && !std::isinf(number)) {
+                    add(element, PositionerTool::tr("<%1> value %2 \"%3\" is not a number: read as 0")
+                                     .arg(name)
+                                     .arg(k + 1)
+                                     .arg(written));
+                } else if (!std::isfinite(number)) {
+                    add(element, PositionerTool::tr("<%1> value %2 \"%3\" is not finite: read as 0")
+                                     .arg(name)
+                                     .arg(k + 1)
+                                     .arg(written));
+                } else if (!fourDecimals.match(QString::fromUtf8(part, int(length))).hasMatch()) {
+                    add(element, PositionerTool::tr("<%1> value %2 \"%3\" is not written with four decimals")
+                                     .arg(name)
+                                     .arg(k + 1)
+                                     .arg(written));
+                }
+        });
     }
 
     const CalibrationXml& file_;
     const int axisCount_;
     QVector<Finding> findings_;
+    std::vector<std::ptrdiff_t> offsets_;
 };
 
 }  // namespace

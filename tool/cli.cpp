@@ -1,13 +1,17 @@
 // The command line: one command per run, its own options and --help, and the
 // same exit statuses everywhere.
 #include "commands.h"
+#include "inputfile.h"
 #include "tooltext.h"
+
+#include <atomicsave.h>
 
 #include <QCommandLineParser>
 #include <QFile>
-#include <QFileInfo>
 #include <QHash>
-#include <QSaveFile>
+
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace tool {
 
@@ -183,13 +187,13 @@ int globalVar(const QStringList& arguments, QTextStream& out, QTextStream& err)
     int status = Unusable;
     if (!command.parse(arguments, {QStringLiteral("FILE")}, status))
         return status;
-    QFile file(command.file(0));
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << command.file(0) << ": " << PositionerTool::tr("cannot read the file: %1").arg(file.errorString())
-            << "\n";
+    QByteArray bytes;
+    QString error;
+    if (!readInputFile(command.file(0), bytes, error)) {
+        err << command.file(0) << ": " << error << "\n";
         return Unusable;
     }
-    const GlobalVarInspection inspection = inspectGlobalVar(file.readAll());
+    const GlobalVarInspection inspection = inspectGlobalVar(bytes);
     if (inspection.status == Unusable) {
         err << command.file(0) << ": " << inspection.error << "\n";
         return Unusable;
@@ -198,12 +202,24 @@ int globalVar(const QStringList& arguments, QTextStream& out, QTextStream& err)
     return inspection.status;
 }
 
+// The same file under any name: a link, hard or symbolic, included.
 bool sameFile(const QString& a, const QString& b)
 {
-    const QFileInfo fa(a);
-    const QFileInfo fb(b);
-    return fa.exists() && fb.exists() ? fa.canonicalFilePath() == fb.canonicalFilePath()
-                                      : fa.absoluteFilePath() == fb.absoluteFilePath();
+    struct stat sa {};
+    struct stat sb {};
+    return ::stat(QFile::encodeName(a).constData(), &sa) == 0 && ::stat(QFile::encodeName(b).constData(), &sb) == 0 &&
+           sa.st_dev == sb.st_dev && sa.st_ino == sb.st_ino;
+}
+
+// The page replaces the old one whole or not at all, through the save the
+// library's files take: a document of one text, written as it stands.
+bool savePage(const QByteArray& html, const QString& path)
+{
+    pugi::xml_document page;
+    page.append_child(pugi::node_pcdata).set_value(html.constData());
+    return PositionerFiles::saveXml(page, path, "",
+                                    pugi::format_raw | pugi::format_no_declaration | pugi::format_no_escapes,
+                                    pugi::encoding_utf8);
 }
 
 int report(const QStringList& arguments, QTextStream& out, QTextStream& err)
@@ -255,9 +271,13 @@ int report(const QStringList& arguments, QTextStream& out, QTextStream& err)
         input.before = readRecords(before, command.axisCount());
     }
 
-    QSaveFile page(output);
-    if (!page.open(QIODevice::WriteOnly) || page.write(reportHtml(input)) < 0 || !page.commit()) {
-        err << output << ": " << PositionerTool::tr("cannot write the report: %1").arg(page.errorString()) << "\n";
+    errno = 0;
+    if (!savePage(reportHtml(input), output)) {
+        const int reason = errno;
+        err << output << ": "
+            << PositionerTool::tr("cannot write the report: %1")
+                   .arg(reason != 0 ? qt_error_string(reason) : PositionerTool::tr("the file could not be replaced"))
+            << "\n";
         return Unusable;
     }
     out << PositionerTool::tr("Report written to %1").arg(output) << "\n";

@@ -3,6 +3,8 @@
 #include "framegeometry.h"
 #include "tooltext.h"
 
+#include <cmath>
+
 namespace tool {
 
 namespace {
@@ -22,6 +24,16 @@ QString signedFixed4(double value)
     return text.startsWith(QLatin1Char('-')) ? text : QLatin1Char('+') + text;
 }
 
+// A difference too large for a double (1e308 against -1e308) is shown by
+// its two ends.
+QString change(double a, double b)
+{
+    const double difference = b - a;
+    return std::isfinite(difference)
+               ? signedFixed4(difference)
+               : QStringLiteral("%1 -> %2").arg(QString::number(a, 'g', 6), QString::number(b, 'g', 6));
+}
+
 void compareFrame(QStringList& changes, const char* name, const Frame& a, const Frame& b)
 {
     if (a == b)
@@ -30,11 +42,16 @@ void compareFrame(QStringList& changes, const char* name, const Frame& a, const 
     const char* const labels[] = {"x", "y", "z", "a", "b", "c"};
     for (std::size_t k = 0; k < a.size(); ++k) {
         if (a[k] != b[k])
-            components << QString::fromLatin1(labels[k]) + QLatin1Char(' ') + signedFixed4(b[k] - a[k]);
+            components << QString::fromLatin1(labels[k]) + QLatin1Char(' ') + change(a[k], b[k]);
     }
-    changes << PositionerTool::tr("%1 moved %2 mm, turned %3 deg (%4)")
-                   .arg(QString::fromLatin1(name), fixed4(distanceBetween(a, b)), fixed4(angleBetween(a, b)),
-                        components.join(QStringLiteral(", ")));
+    const double distance = distanceBetween(a, b);
+    const QString turned = fixed4(angleBetween(a, b));
+    const QString list = components.join(QStringLiteral(", "));
+    changes << (std::isfinite(distance)
+                    ? PositionerTool::tr("%1 moved %2 mm, turned %3 deg (%4)")
+                          .arg(QString::fromLatin1(name), fixed4(distance), turned, list)
+                    : PositionerTool::tr("%1 moved farther than a number can say, turned %2 deg (%3)")
+                          .arg(QString::fromLatin1(name), turned, list));
 }
 
 }  // namespace

@@ -1,11 +1,13 @@
 // The declarations of wobj_dyn0 in the controller's GLOBAL.var.
 #include "commands.h"
 #include "tooltext.h"
+#include "visibletext.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <algorithm>
+#include <numeric>
 
 namespace tool {
 
@@ -30,9 +32,10 @@ public:
         // CDATA sections are text.
         const pugi::xml_parse_result parsed =
             document_.load_buffer(bytes_.constData(), std::size_t(bytes_.size()), pugi::parse_default);
+        declarationLines_ = Lines(bytes_, parsed.encoding);
         if (!parsed) {
             result_.error = PositionerTool::tr("line %1: not well-formed XML: %2")
-                                .arg(lineAt(bytes_, parsed.offset))
+                                .arg(declarationLines_.at(parsed.offset))
                                 .arg(QString::fromLatin1(parsed.description()));
             return result_;
         }
@@ -54,14 +57,13 @@ public:
                                                 "<VarGlobal>: the pendant leaves it alone"));
             } else if (name.trimmed().compare(QLatin1String(wobjDyn0), Qt::CaseInsensitive) == 0) {
                 add(var, PositionerTool::tr("<Name> \"%1\" is not exactly wobj_dyn0: the pendant leaves it alone")
-                             .arg(name));
+                             .arg(visible(name)));
             }
         }
         if (result_.declarations.isEmpty())
             add(root, PositionerTool::tr("no declaration of wobj_dyn0: the pendant cannot set the dynamic work "
                                          "object"));
-        std::stable_sort(result_.findings.begin(), result_.findings.end(),
-                         [](const Finding& a, const Finding& b) { return a.line < b.line; });
+        numberFindings();
         result_.status = result_.findings.isEmpty() ? Clean : Findings;
         return result_;
     }
@@ -69,13 +71,30 @@ public:
 private:
     void add(pugi::xml_node node, const QString& message)
     {
-        result_.findings.append({lineAt(bytes_, node.offset_debug()), message});
+        offsets_.push_back(node.offset_debug());
+        result_.findings.append({0, message});
+    }
+
+    // The findings by line, in the order they were found within a line; the
+    // lines are counted in one pass, in the order of the offsets.
+    void numberFindings()
+    {
+        QVector<Finding>& findings = result_.findings;
+        std::vector<int> order(offsets_.size());
+        std::iota(order.begin(), order.end(), 0);
+        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return offsets_[a] < offsets_[b]; });
+        Lines lines = declarationLines_;
+        for (const int k : order)
+            findings[k].line = lines.at(offsets_[k]);
+        std::stable_sort(findings.begin(), findings.end(),
+                         [](const Finding& a, const Finding& b) { return a.line < b.line; });
     }
 
     void declaration(pugi::xml_node var)
     {
         WobjDyn0 d;
-        d.line = lineAt(bytes_, var.offset_debug());
+        // The declarations come in the file's order.
+        d.line = declarationLines_.of(var);
         if (!result_.declarations.isEmpty()) {
             add(var, PositionerTool::tr("wobj_dyn0 is declared again (first on line %1)")
                          .arg(result_.declarations.first().line));
@@ -97,7 +116,7 @@ private:
         const QJsonDocument json = QJsonDocument::fromJson(QByteArray(init.text().get()), &error);
         if (error.error != QJsonParseError::NoError) {
             add(init, PositionerTool::tr("<InitValue> is not JSON: %1 at character %2")
-                          .arg(error.errorString())
+                          .arg(visible(error.errorString()))
                           .arg(error.offset + 1));
             return false;
         }
@@ -161,12 +180,14 @@ private:
     {
         for (auto it = o.begin(); it != o.end(); ++it) {
             if (std::none_of(known.begin(), known.end(), [&](const char* k) { return it.key() == QLatin1String(k); }))
-                add(init, PositionerTool::tr("unexpected member \"%1\"").arg(prefix + it.key()));
+                add(init, PositionerTool::tr("unexpected member \"%1\"").arg(visible(prefix + it.key())));
         }
     }
 
     const QByteArray bytes_;
     pugi::xml_document document_;
+    Lines declarationLines_;
+    std::vector<std::ptrdiff_t> offsets_;
     GlobalVarInspection result_;
 };
 
@@ -202,7 +223,7 @@ QString globalVarText(const GlobalVarInspection& inspection, const QString& file
         out += PositionerTool::tr("  user frame    %1\n").arg(numbers(d.uframe));
         out += PositionerTool::tr("  object frame  %1\n").arg(numbers(d.oframe));
         out += PositionerTool::tr("  movable %1, on robot %2, base name \"%3\"\n")
-                   .arg(flag(d.movable), flag(d.onRobot), d.baseName);
+                   .arg(flag(d.movable), flag(d.onRobot), visible(d.baseName));
     }
     for (const Finding& f : inspection.findings)
         out += QStringLiteral("%1:%2: %3\n").arg(fileName, QString::number(f.line), f.message);

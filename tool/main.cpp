@@ -4,10 +4,14 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <csignal>
 #include <cstdio>
 
 int main(int argc, char** argv)
 {
+    // Over a file-size limit a write fails with EFBIG instead of ending the
+    // tool, so that the report's save sees it and keeps the old page.
+    std::signal(SIGXFSZ, SIG_IGN);
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("positioner-tool"));
     QCoreApplication::setApplicationVersion(QStringLiteral(POSITIONER_TOOL_VERSION));

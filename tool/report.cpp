@@ -3,6 +3,7 @@
 #include "commands.h"
 #include "framegeometry.h"
 #include "tooltext.h"
+#include "visibletext.h"
 
 #include <algorithm>
 #include <cmath>
@@ -58,9 +59,10 @@ QString n(double value)
     return QString::number(value, 'f', 1);
 }
 
+// Control characters are no text of a page: they are shown as escapes.
 QString escaped(const QString& text)
 {
-    return text.toHtmlEscaped();
+    return visible(text, std::numeric_limits<int>::max()).toHtmlEscaped();
 }
 
 struct Drawn

@@ -55,6 +55,16 @@ TEST(ToolOutput, MatchesGoldenFiles)
         {{"globalvar", "GLOBAL.var"}, 0, "globalvar.txt"},
         {{"globalvar", "GLOBAL-faults.var"}, 1, "globalvar-faults.txt"},
         {{"globalvar", "before.xml"}, 2, "globalvar-calibration.txt"},
+        // Control characters in a value are shown escaped: none reaches the
+        // terminal, none forges a line.
+        {{"globalvar", "GLOBAL-control.var"}, 1, "globalvar-control.txt"},
+        // NaN, infinity and 1e400 are held as 0; the texts are findings.
+        {{"check", "nonfinite.xml"}, 1, "check-nonfinite.txt"},
+        {{"show", "nonfinite.xml"}, 0, "show-nonfinite.txt"},
+        {{"show", "--json", "nonfinite.xml"}, 0, "show-nonfinite.json"},
+        {{"diff", "nonfinite.xml", "nonfinite.xml"}, 0, "diff-same.txt"},
+        // A difference no double holds is said in words.
+        {{"diff", "nonfinite.xml", "nonfinite-opposite.xml"}, 1, "diff-beyond-numbers.txt"},
         {{"report", "after.xml", "--before", "before.xml", "-o", "./before.xml"}, 2, "report-over-input.txt"},
         {{"show", "--axis-count", "x", "before.xml"}, 2, "usage-axis-count.txt"},
         {{"diff", "before.xml"}, 2, "usage-diff.txt"},
