@@ -85,6 +85,7 @@ bench: build
 	POSITIONER_DATA_DIR=$(BUILD)/bench-data $(BUILD)/bench/userframedyn_bench
 	POSITIONER_DATA_DIR=$(BUILD)/bench-data $(BUILD)/bench/advisor_bench
 	POSITIONER_DATA_DIR=$(BUILD)/bench-data $(BUILD)/bench/largefiles_bench
+	$(BUILD)/bench/tool_bench
 
 $(BUILD_FUZZ)/CMakeCache.txt: | deps-fuzz
 	cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
@@ -92,7 +93,7 @@ $(BUILD_FUZZ)/CMakeCache.txt: | deps-fuzz
 
 FUZZ_TARGETS := readpositionerfile_fuzz:calibration writeglobalvarfile_fuzz:globalvar \
                 transformline_fuzz:userframedyn assessgroup_fuzz:advisor \
-                rewriteprogram_fuzz:userframedyn
+                rewriteprogram_fuzz:userframedyn toolreader_fuzz:tool
 
 fuzz: deps-fuzz $(BUILD_FUZZ)/CMakeCache.txt
 	cmake --build $(BUILD_FUZZ) -j $(JOBS)

@@ -84,19 +84,18 @@ Records readRecords(const CalibrationXml& file, int axisCount);
 // blanks, a sign, "0x" for hexadecimal, trailing garbage ignored, saturated.
 qint64 lenientInteger(const char* text);
 
-// The parts of a frame text, looked at one by one: a text of millions of
-// commas costs no more than its first six parts. `visit(k, part, length)`
-// gets parts 0 to `count` - 1; the result is the number of parts in all.
+// The first `count` parts of a frame text, looked at one by one: a text of
+// millions of commas costs no more than its first parts. `visit(k, part,
+// length)` gets part k.
 template <typename Visit>
-std::size_t frameParts(const char* text, std::size_t count, Visit visit)
+void frameParts(const char* text, std::size_t count, Visit visit)
 {
-    std::size_t k = 0;
-    for (const char* part = text;; ++k) {
+    const char* part = text;
+    for (std::size_t k = 0; k < count; ++k) {
         const char* comma = std::strchr(part, ',');
-        if (k < count)
-            visit(k, part, comma ? std::size_t(comma - part) : std::strlen(part));
+        visit(k, part, comma ? std::size_t(comma - part) : std::strlen(part));
         if (!comma)
-            return k + 1;
+            return;
         part = comma + 1;
     }
 }

@@ -36,8 +36,18 @@ public:
         const pugi::xml_node root = file_.root();
         unexpectedAttributes(root, nullptr);
         const std::vector<pugi::xml_node> entries = file_.entries();
-        for (std::size_t i = 0; i < entries.size(); ++i)
+        for (std::size_t i = 0; i < entries.size() && i < std::size_t(positionerCount); ++i)
             entry(entries[i], int(i));
+        // The read ignores them all alike: one finding, on the first of them.
+        if (entries.size() == std::size_t(positionerCount) + 1) {
+            add(entries.back(), PositionerTool::tr("%1 lies beyond the tenth and is ignored")
+                                    .arg(ordinalEntry(positionerCount)));
+        } else if (entries.size() > std::size_t(positionerCount)) {
+            add(entries[positionerCount],
+                PositionerTool::tr("entries %1 to %2 of <FramePar> lie beyond the tenth and are ignored")
+                    .arg(positionerCount + 1)
+                    .arg(entries.size()));
+        }
         if (entries.size() < std::size_t(positionerCount)) {
             add(root, PositionerTool::tr("%1 entries instead of %2: positioners from %3 on keep what the "
                                          "pendant held before the read")
@@ -72,10 +82,6 @@ private:
 
     void entry(pugi::xml_node node, int position)
     {
-        if (position >= positionerCount) {
-            add(node, PositionerTool::tr("%1 lies beyond the tenth and is ignored").arg(ordinalEntry(position)));
-            return;
-        }
         const int number = position + 1;
         if (node.type() != pugi::node_element) {
             add(node, PositionerTool::tr("%1 is not an element but is read as the record of positioner %2, "
@@ -236,7 +242,8 @@ private:
         static const QRegularExpression fourDecimals(QStringLiteral("^-?[0-9]+\\.[0-9]{4}$"));
         const QString name = text(element.name());
         const char* const value = element.text().as_string("");
-        const std::size_t parts = frameParts(value, 0, [](std::size_t, const char*, std::size_t) {});
+        const char* const end = value + std::strlen(value);
+        const std::size_t parts = 1 + std::size_t(std::count(value, end, ','));
         if (parts != std::size_t(frameSize)) {
             add(element, PositionerTool::tr("<%1> holds %2 values instead of %3").arg(name).arg(parts)
                              .arg(frameSize));

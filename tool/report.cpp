@@ -18,6 +18,9 @@ constexpr double panelMargin = 36.0;
 constexpr double panelGap = 24.0;
 constexpr double legendHeight = 30.0;
 constexpr double scaleHeight = 40.0;
+// A page is read by a person: past this many findings it says how many more
+// there are, and check lists them.
+constexpr int listedFindings = 1000;
 
 struct FrameKind
 {
@@ -321,8 +324,16 @@ QByteArray reportHtml(const ReportInput& input)
     } else {
         html += QStringLiteral("<p class=\"check\">%1</p>\n<ul class=\"findings\">")
                     .arg(escaped(PositionerTool::tr("The check finds %1 problem(s):").arg(input.findings.size())));
-        for (const Finding& f : input.findings)
+        const int listed = std::min(input.findings.size(), listedFindings);
+        for (int k = 0; k < listed; ++k) {
+            const Finding& f = input.findings[k];
             html += QStringLiteral("<li>%1</li>").arg(escaped(PositionerTool::tr("line %1: %2").arg(f.line).arg(f.message)));
+        }
+        if (listed < input.findings.size()) {
+            html += QStringLiteral("<li>%1</li>")
+                        .arg(escaped(PositionerTool::tr("and %1 more; positioner-tool check lists them all")
+                                         .arg(input.findings.size() - listed)));
+        }
         html += QStringLiteral("</ul>\n");
     }
 

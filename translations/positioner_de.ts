@@ -750,6 +750,14 @@ positioner-tool BEFEHL --help zeigt die Optionen eines Befehls.
         <source>larger than %1 MiB</source>
         <translation>größer als %1 MiB</translation>
     </message>
+    <message>
+        <source>entries %1 to %2 of &lt;FramePar&gt; lie beyond the tenth and are ignored</source>
+        <translation>Einträge %1 bis %2 von &lt;FramePar&gt; liegen hinter dem zehnten und werden ignoriert</translation>
+    </message>
+    <message>
+        <source>and %1 more; positioner-tool check lists them all</source>
+        <translation>und %1 weitere; positioner-tool check listet sie alle auf</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

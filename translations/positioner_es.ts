@@ -750,6 +750,14 @@ Ejecute positioner-tool ORDEN --help para ver las opciones de una orden.
         <source>larger than %1 MiB</source>
         <translation>mayor de %1 MiB</translation>
     </message>
+    <message>
+        <source>entries %1 to %2 of &lt;FramePar&gt; lie beyond the tenth and are ignored</source>
+        <translation>las entradas %1 a %2 de &lt;FramePar&gt; están más allá de la décima y se ignoran</translation>
+    </message>
+    <message>
+        <source>and %1 more; positioner-tool check lists them all</source>
+        <translation>y %1 más; positioner-tool check los enumera todos</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -750,6 +750,14 @@ Lancez positioner-tool COMMANDE --help pour les options d&apos;une commande.
         <source>larger than %1 MiB</source>
         <translation>plus de %1 Mio</translation>
     </message>
+    <message>
+        <source>entries %1 to %2 of &lt;FramePar&gt; lie beyond the tenth and are ignored</source>
+        <translation>les entrées %1 à %2 de &lt;FramePar&gt; se trouvent après la dixième et sont ignorées</translation>
+    </message>
+    <message>
+        <source>and %1 more; positioner-tool check lists them all</source>
+        <translation>et %1 de plus ; positioner-tool check les liste toutes</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -750,6 +750,14 @@ Eseguire positioner-tool COMANDO --help per le opzioni di un comando.
         <source>larger than %1 MiB</source>
         <translation>più grande di %1 MiB</translation>
     </message>
+    <message>
+        <source>entries %1 to %2 of &lt;FramePar&gt; lie beyond the tenth and are ignored</source>
+        <translation>le voci da %1 a %2 di &lt;FramePar&gt; si trovano oltre la decima e sono ignorate</translation>
+    </message>
+    <message>
+        <source>and %1 more; positioner-tool check lists them all</source>
+        <translation>e altri %1; positioner-tool check li elenca tutti</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -750,6 +750,14 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
         <source>larger than %1 MiB</source>
         <translation>%1 MiB を超えています</translation>
     </message>
+    <message>
+        <source>entries %1 to %2 of &lt;FramePar&gt; lie beyond the tenth and are ignored</source>
+        <translation>&lt;FramePar&gt; の項目 %1 から %2 は 10 番目より後にあるため無視されます</translation>
+    </message>
+    <message>
+        <source>and %1 more; positioner-tool check lists them all</source>
+        <translation>ほか %1 件。すべては positioner-tool check で一覧できます</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

@@ -750,6 +750,14 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
         <source>larger than %1 MiB</source>
         <translation>大于 %1 MiB</translation>
     </message>
+    <message>
+        <source>entries %1 to %2 of &lt;FramePar&gt; lie beyond the tenth and are ignored</source>
+        <translation>&lt;FramePar&gt; 的第 %1 至 %2 项位于第十项之后，被忽略</translation>
+    </message>
+    <message>
+        <source>and %1 more; positioner-tool check lists them all</source>
+        <translation>另有 %1 个；positioner-tool check 会列出全部</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>

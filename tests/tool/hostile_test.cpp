@@ -214,4 +214,20 @@ TEST(HostileInput, ControlCharactersAreShownEscaped)
     }
 }
 
+// A page is read by a person: a file of thousands of findings lists the
+// first thousand and says how many more check lists.
+TEST(HostileInput, AReportListsTheFirstThousandFindings)
+{
+    QByteArray calibration = readAll(toolData("before.xml"));
+    calibration.replace("<Positioner id=\"2\">", "<Positioner id=\"2\">" + QByteArray("<Note/>").repeated(1005));
+    const QString folder = workFolder(QStringLiteral("many-findings"));
+    writeFile(folder + "/c.xml", calibration);
+    ASSERT_EQ(runTool({"check", folder + "/c.xml"}).out.count(QLatin1String(": unexpected element <Note>")), 1005);
+    ASSERT_EQ(runTool({"report", folder + "/c.xml", "-o", folder + "/r.html"}).status, 1);
+    const QByteArray html = readAll(folder + "/r.html");
+    EXPECT_EQ(html.count("<li>line 15: unexpected element &lt;Note&gt;</li>"), 1000);
+    EXPECT_TRUE(html.contains("The check finds 1005 problem(s):"));
+    EXPECT_TRUE(html.contains("<li>and 5 more; positioner-tool check lists them all</li></ul>"));
+}
+
 }  // namespace

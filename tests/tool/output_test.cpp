@@ -125,7 +125,7 @@ TEST(Check, OneFindingPerChangeOnItsLine)
         EXPECT_EQ(findings[0].line, field[3].toInt());
         EXPECT_EQ(findings[0].message, field[4]);
     }
-    EXPECT_EQ(rows, 25);
+    EXPECT_EQ(rows, 26);
 }
 
 }  // namespace
