@@ -42,6 +42,10 @@ QString guarded(Build build) noexcept
 inline QString formatMeasure(double value, double limit, int decimals = 2)
 {
     const double scale = std::pow(10.0, decimals);
+    // A measure near the largest double has no decimals to round, and
+    // scaling it would make it infinite.
+    if (!std::isfinite(value * scale))
+        return QLocale().toString(value, 'f', decimals);
     if (value < limit)
         value = std::floor(value * scale) / scale;
     else if (value > limit)

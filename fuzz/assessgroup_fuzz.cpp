@@ -1,9 +1,12 @@
 // Any values the library may hold as taught points (NaN, infinities, huge or
 // coinciding values, any teach status, axis count or number of external axes),
-// with any touch noise and limits, must give a verdict and an explanation, never a crash, a sanitizer report or
-// a verdict that contradicts its own numbers.
+// with any touch noise and limits, must give a verdict and an explanation, never a crash, a sanitizer report,
+// a verdict that contradicts its own numbers, a verdict better than the defaults give when a tolerance is
+// garbage, or words that read nan or inf.
 #include <groupassessment.h>
 #include <pointexplanation.h>
+
+#include <QRegularExpression>
 
 #include <cfloat>
 #include <cmath>
@@ -21,6 +24,22 @@ void check(bool condition, const char* what)
         std::fprintf(stderr, "violated: %s\n", what);
         std::abort();
     }
+}
+
+bool inWords(const QString& text)
+{
+    static const QRegularExpression number(QStringLiteral("\\b(nan|inf)\\b"),
+                                           QRegularExpression::CaseInsensitiveOption);
+    if (!text.contains(number))
+        return true;
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    return false;
+}
+
+// A tolerance the advisor can take as it is.
+bool usable(double value, bool positive)
+{
+    return positive ? std::isnormal(value) && value > 0.0 : std::isfinite(value) && value >= 0.0;
 }
 
 // Reads the input byte by byte; once it runs out, everything reads as 0.
@@ -95,8 +114,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             value = in.value();
     }
 
+    // The limits a verdict is judged by: the given ones where usable.
+    const Tolerances defaults;
+    const double goodPosition = usable(tolerances.goodPosition, false) ? tolerances.goodPosition
+                                                                       : defaults.goodPosition;
+    const double goodAngle = usable(tolerances.goodAngle, false) ? tolerances.goodAngle : defaults.goodAngle;
+    // The same points with the default noise: garbage noise judges no better.
+    Tolerances defaultNoise = tolerances;
+    defaultNoise.touchNoise = defaults.touchNoise;
+
     for (int group = -1; group <= 3; ++group) {
         const GroupAssessment a = assessGroup(points, group, tolerances);
+        if (!usable(tolerances.touchNoise, true)) {
+            const GroupAssessment b = assessGroup(points, group, defaultNoise);
+            check(a.verdict == b.verdict && a.touchNoise == b.touchNoise,
+                  "garbage noise is judged as the default noise");
+        }
         const bool incomplete = a.weakness == Weakness::NoSuchGroup || a.weakness == Weakness::NotTaught;
         check((a.verdict == Verdict::Incomplete) == incomplete, "only a missing group or point is incomplete");
         check(a.verdict == Verdict::Incomplete || a.solvable || a.verdict == Verdict::Poor,
@@ -106,12 +139,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                   !std::isnan(a.angleErrorHigh),
               "predicted errors are numbers");
         if (a.verdict == Verdict::Good)
-            check(a.positionError <= tolerances.goodPosition && a.angleError <= tolerances.goodAngle,
-                  "a good group keeps the good limits");
+            check(a.positionError <= goodPosition && a.angleError <= goodAngle, "a good group keeps the good limits");
         check(a.positionErrorHigh >= a.positionError && a.angleErrorHigh >= a.angleError,
               "the high error is at least the typical one");
         check(!describe(a).isEmpty(), "every assessment is described");
-        advise(a);
+        check(inWords(describe(a)) && inWords(advise(a)), "an assessment's words hold no nan or inf");
     }
 
     const int n = in.integer() % 12;
@@ -122,6 +154,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
           "a refusal names another taught point of the same group");
     check(result != 1 || n < 1 || n > 9 || e.check == TeachCheck::Accepted, "1 is an acceptance");
     check(!describe(e).isEmpty(), "every result is described");
-    advise(e);
+    check(inWords(describe(e)) && inWords(advise(e)), "an explanation's words hold no nan or inf");
     return 0;
 }

@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <numeric>
+#include <utility>
 
 namespace tool {
 
@@ -107,7 +108,7 @@ private:
         } else {
             d.decoded = decode(init, d);
         }
-        result_.declarations.append(d);
+        result_.declarations.append(std::move(d));
     }
 
     bool decode(pugi::xml_node init, WobjDyn0& d)
@@ -179,8 +180,9 @@ private:
                            const QString& prefix)
     {
         for (auto it = o.begin(); it != o.end(); ++it) {
-            if (std::none_of(known.begin(), known.end(), [&](const char* k) { return it.key() == QLatin1String(k); }))
-                add(init, PositionerTool::tr("unexpected member \"%1\"").arg(visible(prefix + it.key())));
+            const QString key = it.key();
+            if (std::none_of(known.begin(), known.end(), [&](const char* k) { return key == QLatin1String(k); }))
+                add(init, PositionerTool::tr("unexpected member \"%1\"").arg(visible(prefix + key)));
         }
     }
 

@@ -80,6 +80,8 @@ TEST_F(Explanation, NamesTheCheckThePointAndTheNumbersTheLibraryRefusedOn)
         {"own axis not compared", {{1, 0, 0, 0}}, {2, 100, 60, 0}, 2, 3, 0, -3, TeachCheck::OwnAxisNotCompared, 0, 0,
          0},
         {"others turned", {{1, 0, 0, 0}}, {3, 100, 30, 2.5}, 2, 0, 0, -4, TeachCheck::OtherAxesTurned, 1, 2.5, 2},
+        {"others turned near the largest double", {{1, 0, 0, 0}}, {3, 100, 30, 1.7e308}, 2, 0, 0, -4,
+         TeachCheck::OtherAxesTurned, 1, 1.7e308, 2},
         {"user frame, positioner turned", {{7, 0, 0, 0}}, {8, 100, 5, 0}, 2, 0, 0, -3, TeachCheck::PositionerTurned,
          7, 5, 5},
         {"not a number", {{7, nan, 0, 0}}, {8, 100, 0, 0}, 2, 0, 0, -1, TeachCheck::TooClose, 7, nan, 5},
