@@ -18,3 +18,6 @@ struct Finding
 QVector<Finding> checkCalibration(const CalibrationXml& file, int axisCount);
 
 }  // namespace tool
+
+// Findings come by the hundred thousand: moved, not copied, when a vector grows.
+Q_DECLARE_TYPEINFO(tool::Finding, Q_MOVABLE_TYPE);

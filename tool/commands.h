@@ -46,6 +46,12 @@ struct WobjDyn0
     bool onRobot = false;
     QString baseName;
 };
+}  // namespace tool
+
+Q_DECLARE_TYPEINFO(tool::WobjDyn0, Q_MOVABLE_TYPE);
+
+namespace tool {
+
 struct GlobalVarInspection
 {
     ExitStatus status = Unusable;

@@ -5,10 +5,23 @@
 
 namespace tool {
 
+namespace {
+
+bool isControl(QChar c)
+{
+    const ushort u = c.unicode();
+    return u < 0x20 || (u >= 0x7f && u < 0xa0);
+}
+
+}  // namespace
+
 QString visible(const QString& text, int longest)
 {
-    QString out;
     const int shown = std::min(text.size(), longest);
+    // Most texts hold nothing to escape.
+    if (std::none_of(text.begin(), text.begin() + shown, isControl))
+        return shown < text.size() ? text.left(shown) + QStringLiteral("...") : text;
+    QString out;
     for (int k = 0; k < shown; ++k) {
         const ushort c = text[k].unicode();
         if (c < 0x20 || c == 0x7f)
