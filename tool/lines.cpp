@@ -25,7 +25,8 @@ const char* codecName(pugi::xml_encoding encoding)
 
 Lines::Lines(const QByteArray& bytes, pugi::xml_encoding encoding) : text_(bytes)
 {
-    if (QTextCodec* codec = QTextCodec::codecForName(codecName(encoding))) {
+    const char* const name = codecName(encoding);
+    if (QTextCodec* codec = name ? QTextCodec::codecForName(name) : nullptr) {
         // pugixml keeps a byte-order mark as a character of its text.
         QTextCodec::ConverterState keepMark(QTextCodec::IgnoreHeader);
         text_ = codec->toUnicode(bytes.constData(), bytes.size(), &keepMark).toUtf8();
