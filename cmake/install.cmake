@@ -31,21 +31,3 @@ if(TARGET positioner_sim)
     COMPONENT sim)
 endif()
 
-# Every package carries the licence as Debian's copyright file.
-file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)
-# Paragraph text indented by one space, an empty line as " .".
-string(REGEX REPLACE "^MIT License\n\n" "" license "${license}")
-string(REGEX REPLACE "\n$" "" license "${license}")
-string(REGEX REPLACE "\n\n" "\n.\n" license "${license}")
-string(REPLACE "\n" "\n " license "${license}")
-set(POSITIONER_LICENSE_TEXT " ${license}")
-configure_file(cmake/copyright.in ${PROJECT_BINARY_DIR}/copyright @ONLY)
-set(copyright_packages runtime libpositioner${PROJECT_VERSION_MAJOR} dev libpositioner-dev)
-if(TARGET positioner_sim)
-  list(APPEND copyright_packages sim libpositioner-sim)
-endif()
-while(copyright_packages)
-  list(POP_FRONT copyright_packages component package)
-  install(FILES ${PROJECT_BINARY_DIR}/copyright DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package}
-    COMPONENT ${component})
-endwhile()

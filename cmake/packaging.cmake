@@ -15,7 +15,7 @@ set(POSITIONER_PLATFORM_TAG vendor CACHE STRING
     "vendor: the platform's name in the packages' version, 0.1.0+<tag> (letters, digits, '.')")
 set(POSITIONER_PLATFORM_DEB_DEPENDS "" CACHE STRING
     "vendor: the Debian packages of the platform modules the runtime package depends on, e.g. 'pendant-rtmcore (>= 3)'")
-set(POSITIONER_DEB_MAINTAINER "Positioner developers <positioner@localhost>" CACHE STRING
+set(POSITIONER_DEB_MAINTAINER "Positioner developers <positioner@example.org>" CACHE STRING
     "Maintainer of the Debian packages: 'Name <address>'")
 
 if(POSITIONER_PLATFORM STREQUAL "vendor")
@@ -111,6 +111,39 @@ routines and a model of a robot cell. A host links Positioner::sim
 sim::startController().
 
 For development with the simulation only, never for a pendant image.")
+
+# The packages with a library let dpkg's trigger run ldconfig, once for all.
+# (CPack's own postinst and postrm call it as well.)
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/cmake/debian/triggers)
+set(CPACK_DEBIAN_SIM_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/cmake/debian/triggers)
+
+# Every package carries the licence as Debian's copyright file, and a native
+# package's changelog, compressed as Debian wants it; its date is
+# SOURCE_DATE_EPOCH's when set, so that a rebuild gives the same file.
+file(READ ${PROJECT_SOURCE_DIR}/LICENSE license)
+# Paragraph text indented by one space, an empty line as " .".
+string(REGEX REPLACE "^MIT License\n\n" "" license "${license}")
+string(REGEX REPLACE "\n$" "" license "${license}")
+string(REGEX REPLACE "\n\n" "\n.\n" license "${license}")
+string(REPLACE "\n" "\n " license "${license}")
+set(POSITIONER_LICENSE_TEXT " ${license}")
+configure_file(cmake/debian/copyright.in ${PROJECT_BINARY_DIR}/debian/copyright @ONLY)
+string(TIMESTAMP changelog_date "%a, %d %b %Y %H:%M:%S +0000" UTC)
+configure_file(cmake/debian/changelog.in ${PROJECT_BINARY_DIR}/debian/changelog @ONLY)
+find_program(GZIP_EXECUTABLE gzip REQUIRED)
+execute_process(COMMAND ${GZIP_EXECUTABLE} -9nf ${PROJECT_BINARY_DIR}/debian/changelog
+                RESULT_VARIABLE gzip_result)
+if(NOT gzip_result EQUAL 0)
+  message(FATAL_ERROR "could not compress ${PROJECT_BINARY_DIR}/debian/changelog")
+endif()
+foreach(component IN ITEMS runtime dev sim)
+  if(component STREQUAL "sim" AND NOT TARGET positioner_sim)
+    continue()
+  endif()
+  string(TOUPPER ${component} name)
+  install(FILES ${PROJECT_BINARY_DIR}/debian/copyright ${PROJECT_BINARY_DIR}/debian/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${CPACK_DEBIAN_${name}_PACKAGE_NAME} COMPONENT ${component})
+endforeach()
 
 # Whatever components the project's install() calls named, the helpers' too.
 get_cmake_property(CPACK_COMPONENTS_ALL COMPONENTS)

@@ -8,6 +8,7 @@ require_vars(CPACK_CONFIG CPACK WORK_DIR LIBDIR VERSION CALIBRATION_HOST)
 file(REMOVE_RECURSE ${WORK_DIR})
 run(${CPACK} -G DEB --config ${CPACK_CONFIG} -B ${WORK_DIR})
 file(GLOB debs ${WORK_DIR}/*.deb)
+expect_lintian_clean(${debs})
 
 set(lib ./usr/${LIBDIR})
 # package | has (exact path) or lacks (regex)

@@ -13,6 +13,7 @@ run(${CMAKE_COMMAND} --install ${WORK_DIR}/sdk-build --prefix ${sdk})
 
 set(build ${WORK_DIR}/build)
 set(platform_depends "pendant-rtmcore (>= 3.2), pendant-nuvok (>= 3.2)")
+set(maintainer "Pendant team <pendant@example.com>")
 # The options as a pendant team's cache file holds them: a list and a field
 # with spaces pass unharmed.
 function(configure libraries)
@@ -21,7 +22,8 @@ function(configure libraries)
     "set(POSITIONER_PLATFORM_INCLUDE_DIR \"${sdk}/include\" CACHE PATH \"\" FORCE)\n"
     "set(POSITIONER_PLATFORM_LIBRARIES \"${libraries}\" CACHE STRING \"\" FORCE)\n"
     "set(POSITIONER_PLATFORM_TAG acme3 CACHE STRING \"\" FORCE)\n"
-    "set(POSITIONER_PLATFORM_DEB_DEPENDS \"${platform_depends}\" CACHE STRING \"\" FORCE)\n")
+    "set(POSITIONER_PLATFORM_DEB_DEPENDS \"${platform_depends}\" CACHE STRING \"\" FORCE)\n"
+    "set(POSITIONER_DEB_MAINTAINER \"${maintainer}\" CACHE STRING \"\" FORCE)\n")
   run(${CMAKE_COMMAND} -C ${WORK_DIR}/pendant.cmake -S ${SOURCE_DIR} -B ${build} -DCMAKE_BUILD_TYPE=Debug
       -DCMAKE_CXX_FLAGS_DEBUG=-O0 -DCMAKE_CXX_COMPILER=${CXX_COMPILER} -DPOSITIONER_WERROR=ON)
 endfunction()
@@ -29,6 +31,7 @@ endfunction()
 configure("${sdk}/lib/librtmcore.so;${sdk}/lib/libnuvok.so")
 run(${CMAKE_COMMAND} --build ${build} --target package)
 file(GLOB debs ${build}/*.deb)
+expect_lintian_clean(${debs})
 
 set(failures)
 set(packages)
@@ -36,12 +39,15 @@ foreach(deb ${debs})
   run(dpkg-deb --field ${deb} Package)
   string(STRIP "${last_output}" package)
   list(APPEND packages ${package})
-  foreach(field Depends Version Description)
+  foreach(field Depends Version Description Maintainer)
     run(dpkg-deb --field ${deb} ${field})
     string(STRIP "${last_output}" ${field}_${package})
   endforeach()
   if(NOT Version_${package} STREQUAL "${VERSION}+acme3")
     list(APPEND failures "${package} has version ${Version_${package}}")
+  endif()
+  if(NOT Maintainer_${package} STREQUAL maintainer)
+    list(APPEND failures "${package} is maintained by ${Maintainer_${package}}")
   endif()
   run(dpkg-deb -x ${deb} ${WORK_DIR}/root)
 endforeach()
