@@ -3,7 +3,7 @@
 # .so.3), packaged with the standard package target and nothing set by hand
 # in the environment. Checks what the packages hold, depend on and need.
 include(${CMAKE_CURRENT_LIST_DIR}/common.cmake)
-require_vars(SOURCE_DIR WORK_DIR SDK_SOURCE CXX_COMPILER LIBDIR VERSION)
+require_vars(SOURCE_DIR WORK_DIR SDK_SOURCE HOST_SOURCE CXX_COMPILER LIBDIR VERSION)
 
 file(REMOVE_RECURSE ${WORK_DIR})
 set(sdk ${WORK_DIR}/sdk)
@@ -87,9 +87,31 @@ file(GLOB_RECURSE simulation_files RELATIVE ${WORK_DIR}/root
 if(simulation_files)
   list(APPEND failures "the packages hold parts of the simulation: ${simulation_files}")
 endif()
+
+# A host gets the platform from the packages: the CMake target carries the
+# SDK's headers and libraries, and so does the pkg-config file.
+find_program(PKG_CONFIG pkg-config REQUIRED)
+run(${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${WORK_DIR}/root/usr/${LIBDIR}/pkgconfig
+    ${PKG_CONFIG} --cflags --libs positioner)
+foreach(flag "-I${sdk}/include" "${sdk}/lib/librtmcore.so" "${sdk}/lib/libnuvok.so")
+  string(FIND "${last_output}" "${flag}" at)
+  if(at EQUAL -1)
+    list(APPEND failures "pkg-config positioner lacks ${flag}: ${last_output}")
+  endif()
+endforeach()
 if(failures)
   string(REPLACE ";" "\n" failures "${failures}")
   message(FATAL_ERROR "${failures}")
+endif()
+run(${CMAKE_COMMAND} -S ${HOST_SOURCE} -B ${WORK_DIR}/host -DCMAKE_PREFIX_PATH=${WORK_DIR}/root/usr
+    -DCMAKE_CXX_COMPILER=${CXX_COMPILER})
+run(${CMAKE_COMMAND} --build ${WORK_DIR}/host)
+# A vendor build has no simulation, and asking for it says so.
+execute_process(COMMAND ${CMAKE_COMMAND} -S ${HOST_SOURCE} -B ${WORK_DIR}/host-sim
+                        -DCMAKE_PREFIX_PATH=${WORK_DIR}/root/usr -DCOMPONENTS=sim
+                RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+if(rc EQUAL 0 OR NOT err MATCHES "component sim is not installed")
+  message(FATAL_ERROR "find_package(Positioner COMPONENTS sim) on a vendor build: rc=${rc}\n${err}")
 endif()
 
 # Without the SDK's libraries the link itself fails, not a pendant's load.
