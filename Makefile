@@ -4,8 +4,8 @@
 # make bench           build and run the benchmarks
 # make fuzz            run the fuzz targets for FUZZ_SECONDS each (clang, libFuzzer)
 # make package         Debian packages of the build: runtime, -dev and simulation
-# make abi-check       compare the library's ABI with the checked-in baseline
-# make abi-baseline    take the library's ABI as the new baseline (after a deliberate change)
+# make abi-check       compare the shipped libraries' ABI with the checked-in baselines
+# make abi-baseline    take the libraries' ABI as the new baselines (after a deliberate change)
 # make test-arm64      cross-build for 64-bit ARM and run the suite under qemu-user
 # make docs            the API reference (Doxygen) into $(BUILD)/docs/html
 # make translations    refresh translations/*.ts from the sources; fails while
@@ -27,7 +27,7 @@ TEST_JOBS ?= $(shell echo $$(( $(JOBS) * 2 )))
 PACKAGES := cmake make g++ qtbase5-dev libpugixml-dev \
             libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev \
             qt5-qmake pkg-config dpkg-dev file abigail-tools chromium \
-            qttools5-dev qttools5-dev-tools doxygen
+            qttools5-dev qttools5-dev-tools doxygen lintian
 FUZZ_PACKAGES := clang libclang-rt-dev
 ARM64_PACKAGES := g++-aarch64-linux-gnu qemu-user \
                   qtbase5-dev:arm64 libpugixml-dev:arm64 libgtest-dev:arm64 libgmock-dev:arm64
@@ -105,28 +105,48 @@ fuzz: deps-fuzz $(BUILD_FUZZ)/CMakeCache.txt
 	    -print_final_stats=1 $(BUILD_FUZZ)/corpus/$$target fuzz/seeds/$$seeds; \
 	done
 
+# The same target packages a vendor build: cmake --build <dir> --target package.
 package: build
-	cd $(BUILD) && cpack -G DEB
+	cmake --build $(BUILD) --target package
 
-# The ABI of libpositioner.so as hosts see it: the types of the installed
-# headers and the exported symbols. Any difference fails the check; a
-# deliberate one is taken into the baseline with abi-baseline.
-ABI_BASELINE := abi/libpositioner.abi
-ABI_LIBRARY = $(BUILD)/positioner/libpositioner.so
-ABI_HEADERS := positioner/positioner_global.h positioner/positionerdata.h positioner/positionerparm.h \
-               positioner/positionervariables.h positioner/teachedpoint.h userframedyn/userframedyneditor.h
+# The ABI of every shared library a host links, as hosts see it: the types of
+# its installed headers and its exported symbols. Any difference fails the
+# check; a deliberate one is taken into the baseline with abi-baseline.
+# libpositioner and its advisor go onto the pendant; the simulation's library
+# is linked by hosts while they are developed.
+ABI_LIBRARIES := libpositioner libpositioner_advisor libpositioner_sim
+ABI_libpositioner := positioner/libpositioner.so
+ABI_libpositioner_HEADERS := positioner/positioner_global.h positioner/positionerdata.h \
+    positioner/positionerparm.h positioner/positionervariables.h positioner/teachedpoint.h \
+    positioner/teachinglimits.h userframedyn/userframedyneditor.h
+ABI_libpositioner_advisor := advisor/libpositioner_advisor.so
+ABI_libpositioner_advisor_HEADERS := advisor/advisor_global.h advisor/calibrationpoints.h \
+    advisor/pointexplanation.h advisor/groupassessment.h
+ABI_libpositioner_sim := services/libpositioner_sim.so
+ABI_libpositioner_sim_HEADERS := $(wildcard services/rtmcore/*.h services/dataaccess/*.h services/rpllib/*.h \
+    services/guilib/*.h services/sim/*.h) \
+    $(addprefix controllersim/,startcontroller.h controllersimulator.h positionerroutines.h cellmodel.h \
+    frames.h calibrationreader.h samplefiles.h)
+ABI_libpositioner_sim_SUPPRESSIONS := abi/libpositioner_sim.suppr
 
+# abidw <library> <output>
 ABIDW = abidw --no-corpus-path --no-comp-dir-path --short-locs --drop-private-types \
-        $(addprefix --header-file $(CURDIR)/,$(ABI_HEADERS))
+        $(addprefix --header-file $(CURDIR)/,$(ABI_$(1)_HEADERS)) \
+        $(addprefix --suppressions ,$(ABI_$(1)_SUPPRESSIONS)) --out-file $(2) $(BUILD)/$(ABI_$(1))
 
 abi-baseline: build
-	$(ABIDW) --out-file $(ABI_BASELINE) $(ABI_LIBRARY)
+	$(foreach library,$(ABI_LIBRARIES),$(call ABIDW,$(library),abi/$(library).abi) &&) true
 
 abi-check: build
-	$(ABIDW) --out-file $(BUILD)/libpositioner.abi $(ABI_LIBRARY)
-	abidiff $(ABI_BASELINE) $(BUILD)/libpositioner.abi || { \
-	  echo "libpositioner.so no longer matches $(ABI_BASELINE) (abidiff status $$?)." >&2; \
-	  echo "Intended? Then take it as the new baseline with 'make abi-baseline'." >&2; exit 1; }
+	@failed=; \
+	$(foreach library,$(ABI_LIBRARIES),\
+	  echo "== $(library).so"; \
+	  $(call ABIDW,$(library),$(BUILD)/$(library).abi) || exit 2; \
+	  abidiff abi/$(library).abi $(BUILD)/$(library).abi || failed="$$failed $(library).so";) \
+	if [ -n "$$failed" ]; then \
+	  echo "No longer matching their baselines in abi/:$$failed." >&2; \
+	  echo "Intended? Then take them as the new baselines with 'make abi-baseline'." >&2; exit 1; \
+	fi
 
 $(BUILD_ARM64)/CMakeCache.txt: | deps-arm64
 	cmake -S . -B $(BUILD_ARM64) -DCMAKE_TOOLCHAIN_FILE=cmake/aarch64-linux-gnu.cmake \

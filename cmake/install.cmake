@@ -1,9 +1,31 @@
 # What a host project finds once the library is installed: the CMake package,
 # and pkg-config files for qmake and other builds.
 include(CMakePackageConfigHelpers)
+
+# A vendor build hands the platform's headers and libraries on to its hosts,
+# so that they need no paths of their own. In a simulation build they come
+# with Positioner::sim.
+set(POSITIONER_PC_PLATFORM_CFLAGS "")
+set(POSITIONER_PC_PLATFORM_LIBS "")
+set(POSITIONER_CONFIG_PLATFORM_INCLUDE_DIR "")
+set(POSITIONER_CONFIG_PLATFORM_LIBRARIES "")
+if(POSITIONER_PLATFORM STREQUAL "vendor")
+  set(POSITIONER_CONFIG_PLATFORM_INCLUDE_DIR "${POSITIONER_PLATFORM_INCLUDE_DIR}")
+  set(POSITIONER_CONFIG_PLATFORM_LIBRARIES "${POSITIONER_PLATFORM_LIBRARIES}")
+  set(POSITIONER_PC_PLATFORM_CFLAGS " -I${POSITIONER_PLATFORM_INCLUDE_DIR}")
+  foreach(library IN LISTS POSITIONER_PLATFORM_LIBRARIES)
+    if(IS_ABSOLUTE "${library}" OR library MATCHES "^-")
+      string(APPEND POSITIONER_PC_PLATFORM_LIBS " ${library}")
+    else()
+      string(APPEND POSITIONER_PC_PLATFORM_LIBS " -l${library}")
+    endif()
+  endforeach()
+endif()
+
 configure_package_config_file(cmake/PositionerConfig.cmake.in
   ${PROJECT_BINARY_DIR}/PositionerConfig.cmake
-  INSTALL_DESTINATION ${POSITIONER_CMAKE_DIR})
+  INSTALL_DESTINATION ${POSITIONER_CMAKE_DIR}
+  PATH_VARS POSITIONER_TRANSLATIONS_DIR)
 write_basic_package_version_file(${PROJECT_BINARY_DIR}/PositionerConfigVersion.cmake
   COMPATIBILITY SameMajorVersion)
 install(EXPORT PositionerTargets NAMESPACE Positioner::
@@ -29,3 +51,4 @@ if(TARGET positioner_sim)
   install(FILES ${PROJECT_BINARY_DIR}/positioner-sim.pc DESTINATION ${POSITIONER_PKGCONFIG_DIR}
     COMPONENT sim)
 endif()
+

@@ -6,7 +6,8 @@
 #include <QFile>
 #include <QFileInfo>
 
-// The resources live in a static library: nothing would pull them in otherwise.
+// Registered on first use, so that the samples are there however the simulation
+// is linked.
 // Qt's macro declares its function in the enclosing namespace, so this stands
 // outside every namespace.
 static void initSamples()

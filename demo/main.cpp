@@ -14,9 +14,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QStringList>
 #include <QTextStream>
 #include <QTimer>
+#include <QTranslator>
 
 #include <cmath>
 #include <functional>
@@ -349,6 +351,12 @@ void reportCalibration()
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
+    // The operator's language, as a host installs it: the library's and the
+    // advisor's texts follow the locale, as its numbers do.
+    QTranslator translator;
+    if (translator.load(QLocale(), QStringLiteral("positioner"), QStringLiteral("_"),
+                        QStringLiteral(POSITIONER_DEMO_TRANSLATIONS)))
+        QCoreApplication::installTranslator(&translator);
     ControllerSimulator controller;
     controller.setLatency(50);
     // The controller takes its time over the calculations.

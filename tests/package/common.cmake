@@ -16,3 +16,34 @@ function(run)
   endif()
   set(last_output "${out}" PARENT_SCOPE)
 endfunction()
+
+# Runs lintian on the packages when it is installed: no error, and no warning
+# but those the packages carry knowingly:
+# - maintscript-calls-ldconfig: CPack's scripts call it beside the trigger;
+# - no-manual-page: positioner-tool explains itself with --help;
+# - package-name-doesnt-match-sonames, link-to-shared-library-in-wrong-package:
+#   libpositioner-sim is a development package, library and link together.
+function(expect_lintian_clean)
+  find_program(LINTIAN lintian)
+  if(NOT LINTIAN)
+    message(STATUS "lintian is not installed: packages not checked")
+    return()
+  endif()
+  execute_process(COMMAND ${LINTIAN} --tag-display-limit 0 ${ARGN}
+                  RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  if(NOT rc MATCHES "^[012]$")
+    message(FATAL_ERROR "lintian could not check the packages (${rc}):\n${out}\n${err}")
+  endif()
+  string(REGEX MATCHALL "(^|\n)[EW]: [^\n]*" findings "${out}")
+  set(unexpected)
+  foreach(finding IN LISTS findings)
+    string(STRIP "${finding}" finding)
+    if(NOT finding MATCHES "^W: [^ ]+ (maintscript-calls-ldconfig|no-manual-page|package-name-doesnt-match-sonames|link-to-shared-library-in-wrong-package)( |$)")
+      list(APPEND unexpected "${finding}")
+    endif()
+  endforeach()
+  if(unexpected)
+    string(REPLACE ";" "\n" unexpected "${unexpected}")
+    message(FATAL_ERROR "lintian:\n${unexpected}\n${err}")
+  endif()
+endfunction()

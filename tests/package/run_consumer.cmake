@@ -21,6 +21,15 @@ run(${CMAKE_COMMAND} -S ${CONSUMER_SOURCE} -B ${WORK_DIR}/cmake
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/cmake)
 expect_consumer_ok(${WORK_DIR}/cmake/consumer)
 
+# The catalogues' folder, as qmake builds ask pkg-config for it.
+find_program(PKG_CONFIG pkg-config REQUIRED)
+run(${CMAKE_COMMAND} -E env PKG_CONFIG_PATH=${WORK_DIR}/prefix/${LIBDIR}/pkgconfig
+    ${PKG_CONFIG} --variable=translationsdir positioner)
+string(STRIP "${last_output}" translations)
+if(NOT EXISTS "${translations}/positioner_de.qm")
+  message(FATAL_ERROR "pkg-config's translationsdir holds no catalogues: '${translations}'")
+endif()
+
 file(MAKE_DIRECTORY ${WORK_DIR}/qmake)
 find_program(MAKE_PROGRAM NAMES make gmake REQUIRED)
 set(pkgconfig_env PKG_CONFIG_PATH=${WORK_DIR}/prefix/${LIBDIR}/pkgconfig)
