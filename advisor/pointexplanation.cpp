@@ -131,7 +131,7 @@ PointExplanation explainTeachResult(const CalibrationPoints& points, int n, int 
         e.check = TeachCheck::Accepted;
         break;
     case 0:
-        e.check = PositionerIndex::isPositioner(points.positionerID) ? TeachCheck::UnknownResult
+        e.check = Positioner::isPositioner(points.positionerID) ? TeachCheck::UnknownResult
                                                                      : TeachCheck::NoPositioner;
         break;
     case -1:
@@ -149,7 +149,7 @@ PointExplanation explainTeachResult(const CalibrationPoints& points, int n, int 
         if (!axisPoint) {
             checks.find(TeachCheck::PositionerTurned, externalMovementLimit, external,
                         [](double sum) { return !(sum < externalMovementLimit); });
-        } else if (!PositionerIndex::inRange(e.externalAxis, e.comparedAxes)) {
+        } else if (!Positioner::inRange(e.externalAxis, e.comparedAxes)) {
             e.check = TeachCheck::OwnAxisNotCompared;
         } else {
             checks.explainIdRun(result);

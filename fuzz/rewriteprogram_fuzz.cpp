@@ -73,8 +73,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return p;
     }();
 
-    static const UserFrameDynProgram::Replacements with = [] {
-        UserFrameDynProgram::Replacements r;
+    static const Positioner::Replacements with = [] {
+        Positioner::Replacements r;
         r.dateComment = QStringLiteral("<!-- Date(ymd)/time(hms) 2024/05/06 14:21:09 -->");
         for (int n = 1; n <= 5; ++n)
             r.pointNumbers[n - 1] = positioner->posDoubleToQstr(positioner->parms[n - 1].userFrame, 6);
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QByteArray program(reinterpret_cast<const char*>(data), static_cast<int>(size));
     QByteArray rewritten;
     int wobj = 0;
-    const bool done = UserFrameDynProgram::rewrite(program, rewritten, wobj, with, limit);
+    const bool done = Positioner::rewrite(program, rewritten, wobj, with, limit);
 
     const QByteArrayList before = linesOf(program);
     if (!done) {

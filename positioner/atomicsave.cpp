@@ -9,7 +9,7 @@
 
 #include <string>
 
-namespace PositionerFiles {
+namespace Positioner {
 
 namespace {
 
@@ -83,4 +83,4 @@ bool saveXml(const pugi::xml_document& document, const QString& path, const char
     return file.commit();
 }
 
-}  // namespace PositionerFiles
+}  // namespace Positioner

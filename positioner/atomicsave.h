@@ -7,7 +7,7 @@
 
 #include <pugixml.hpp>
 
-namespace PositionerFiles {
+namespace Positioner {
 
 // The largest file the library reads, in bytes: a calibration file of ten
 // records, a GLOBAL.var of a few hundred kilobytes and a user-frame program of
@@ -30,4 +30,4 @@ bool loadXml(pugi::xml_document& document, const QString& path, unsigned int opt
 bool saveXml(const pugi::xml_document& document, const QString& path, const char* indent,
              unsigned int flags, pugi::xml_encoding encoding);
 
-}  // namespace PositionerFiles
+}  // namespace Positioner

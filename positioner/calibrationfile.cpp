@@ -20,7 +20,7 @@
 
 namespace {
 
-using PositionerIndex::positionerCount;
+using Positioner::positionerCount;
 
 // The robot's own axes; a negative report counts as none.
 qint64 axisCount()
@@ -106,12 +106,12 @@ void readRecord(PositionerData& d, pugi::xml_node entry, PositionerParm& p)
 
 bool PositionerData::writePositionerFile(QString path)
 {
-    return PositionerGuard::orFailure(false, [&] {
+    return Positioner::orFailure(false, [&] {
         if (!std::all_of(parms, parms + positionerCount, framesAreFinite))
             return false;
         pugi::xml_document document;
-        PositionerFiles::setDeclaration(document.append_child(pugi::node_declaration));
-        PositionerFiles::appendDateComment(document);
+        Positioner::setDeclaration(document.append_child(pugi::node_declaration));
+        Positioner::appendDateComment(document);
 
         pugi::xml_node root = document.append_child("FramePar");
         for (int i = 0; i < positionerCount; ++i) {
@@ -130,15 +130,15 @@ bool PositionerData::writePositionerFile(QString path)
             appendValue(positioner, "UserFrame", posDoubleToQstr(p.userFrame, 6));
         }
 
-        return PositionerFiles::saveXml(document, path, "\t", pugi::format_indent, pugi::encoding_utf8);
+        return Positioner::saveXml(document, path, "\t", pugi::format_indent, pugi::encoding_utf8);
     });
 }
 
 bool PositionerData::readPositionerFile(QString path)
 {
-    return PositionerGuard::orFailure(false, [&] {
+    return Positioner::orFailure(false, [&] {
         pugi::xml_document document;
-        if (!PositionerFiles::loadXml(document, path, pugi::parse_pi))
+        if (!Positioner::loadXml(document, path, pugi::parse_pi))
             return false;
 
         // Read into a copy, so that the records change only once the whole
@@ -168,7 +168,7 @@ QString PositionerData::posDoubleToQstr(double* const values, int count)
 void PositionerData::posQstrToDouble(QString text, double* const values, int count)
 {
     // Read into a copy, so that the values change only once all are read.
-    PositionerGuard::orFailure(false, [&] {
+    Positioner::orFailure(false, [&] {
         std::vector<double> read(values, values + std::max(count, 0));
         readNumbers(text, read.data(), count);
         std::copy(read.begin(), read.end(), values);

@@ -32,6 +32,6 @@ inline void adoptUserFrame(PositionerData& d, const PositionerParm& p)
 inline bool registerDynRefSys(const PositionerData& d, const RplVariable& wobj, int kind)
 {
     const double* f = d.dynOframe;
-    return PositionerEditor::editor()->setDynRefSys(wobj.id(), d.dynBaseName, f[0], f[1], f[2], f[3], f[4],
+    return Positioner::editor()->setDynRefSys(wobj.id(), d.dynBaseName, f[0], f[1], f[2], f[3], f[4],
                                                     f[5], kind);
 }

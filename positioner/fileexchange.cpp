@@ -11,18 +11,18 @@
 // A path with a NUL would reach the transfer cut short, naming another file.
 bool PositionerData::getFileFromCtrl(QString controllerPath, QString localPath)
 {
-    if (!PositionerFiles::isUsablePath(controllerPath) || !PositionerFiles::isUsablePath(localPath))
+    if (!Positioner::isUsablePath(controllerPath) || !Positioner::isUsablePath(localPath))
         return false;
-    return PositionerGuard::orFailure(false, [&] {
+    return Positioner::orFailure(false, [&] {
         return DataAccess::GetFileFromController2TPU(controllerPath, localPath, false);
     });
 }
 
 bool PositionerData::sendFileToCtrl(QString localPath, QString controllerPath)
 {
-    if (!PositionerFiles::isUsablePath(localPath) || !PositionerFiles::isUsablePath(controllerPath))
+    if (!Positioner::isUsablePath(localPath) || !Positioner::isUsablePath(controllerPath))
         return false;
-    return PositionerGuard::orFailure(false, [&] {
+    return Positioner::orFailure(false, [&] {
         return DataAccess::SendFileFromTPU2Controller(localPath, controllerPath, false);
     });
 }

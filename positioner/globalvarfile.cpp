@@ -99,11 +99,11 @@ bool rewriteGlobalVar(PositionerData& d, const QString& path)
     constexpr unsigned int parseOptions =
         pugi::parse_pi | pugi::parse_cdata | pugi::parse_ws_pcdata_single;
     pugi::xml_document document;
-    if (!PositionerFiles::loadXml(document, path, parseOptions))
+    if (!Positioner::loadXml(document, path, parseOptions))
         return false;
 
-    PositionerFiles::setDeclaration(document.prepend_child(pugi::node_declaration));
-    PositionerFiles::appendDateComment(document);
+    Positioner::setDeclaration(document.prepend_child(pugi::node_declaration));
+    Positioner::appendDateComment(document);
 
     const QByteArray value = initValue(d).toLocal8Bit();
     const pugi::xml_node declarations =
@@ -113,12 +113,12 @@ bool rewriteGlobalVar(PositionerData& d, const QString& path)
             setInitValue(var.child("InitValue"), value);
     }
 
-    return PositionerFiles::saveXml(document, path, "", pugi::format_no_escapes, pugi::encoding_utf8);
+    return Positioner::saveXml(document, path, "", pugi::format_no_escapes, pugi::encoding_utf8);
 }
 
 }  // namespace
 
 bool PositionerData::writeGlobalVarFile(QString path)
 {
-    return PositionerGuard::orFailure(false, [&] { return rewriteGlobalVar(*this, path); });
+    return Positioner::orFailure(false, [&] { return rewriteGlobalVar(*this, path); });
 }

@@ -56,7 +56,7 @@ bool eachOtherTaughtPoint(int teachStatus, int n, Test test)
 int PositionerData::teachPoint(int n)
 {
     // The axis points need the selected record; without one nothing is taken.
-    if (!isPointNumber(n) || !PositionerIndex::isPositioner(positionerID))
+    if (!isPointNumber(n) || !Positioner::isPositioner(positionerID))
         return 0;
     const int m = cartesianRunLength();
     TeachedPoint& point = teachedPoints[n - 1];
@@ -102,8 +102,8 @@ void PositionerData::clearTeachedPoint(int n)
     if (!isPointNumber(n))
         return;
     Operation operation(this);
-    PositionerWait::pollRounds(clearWaitRounds, [] { return !ipos_bclearpoint; });
-    PositionerWait::processEventsFor(PositionerWait::roundMs);
+    Positioner::pollRounds(clearWaitRounds, [] { return !ipos_bclearpoint; });
+    Positioner::processEventsFor(Positioner::roundMs);
     // The point goes out only now, right before the flag: a clear still pending,
     // or a point taught by a host handler during the wait, would otherwise make
     // the controller act on the wrong point.

@@ -14,14 +14,14 @@
 
 namespace {
 
-using UserFrameDynProgram::Replacements;
+using Positioner::Replacements;
 
 // What the program is to hold now, made once for all its lines.
 Replacements replacements(PositionerData& d)
 {
     Replacements with;
-    with.dateComment = QStringLiteral("<!-- Date(ymd)/time(hms) %1 -->").arg(PositionerFiles::dateStamp());
-    for (int n = 1; n <= UserFrameDynProgram::dynamicWorkObjects; ++n) {
+    with.dateComment = QStringLiteral("<!-- Date(ymd)/time(hms) %1 -->").arg(Positioner::dateStamp());
+    for (int n = 1; n <= Positioner::dynamicWorkObjects; ++n) {
         double* const frame = d.parms[n - 1].userFrame;
         if (Positioner::isFiniteFrame(frame))
             with.pointNumbers[n - 1] = d.posDoubleToQstr(frame, Positioner::frameValues);
@@ -33,7 +33,7 @@ Replacements replacements(PositionerData& d)
 // the temporary name beside it.
 bool rewriteFetched(const QString& localPath, int& wobj, const Replacements& with)
 {
-    const QString temporaryPath = PositionerPaths::directory + QStringLiteral("/userframedyn1.xpl");
+    const QString temporaryPath = Positioner::directory + QStringLiteral("/userframedyn1.xpl");
     QFile local(localPath);
     if (!local.open(QIODevice::ReadOnly))
         return false;
@@ -49,10 +49,10 @@ bool rewriteFetched(const QString& localPath, int& wobj, const Replacements& wit
     // partial program would otherwise replace the fetched one and go to the
     // controller: everything must be read, and everything written must have
     // reached the file.
-    const QByteArray program = local.read(PositionerFiles::maxInputBytes + 1);
+    const QByteArray program = local.read(Positioner::maxInputBytes + 1);
     QByteArray rewritten;
-    const bool done = local.error() == QFileDevice::NoError && program.size() <= PositionerFiles::maxInputBytes &&
-                      UserFrameDynProgram::rewrite(program, rewritten, wobj, with, PositionerFiles::maxInputBytes) &&
+    const bool done = local.error() == QFileDevice::NoError && program.size() <= Positioner::maxInputBytes &&
+                      Positioner::rewrite(program, rewritten, wobj, with, Positioner::maxInputBytes) &&
                       temporary.write(rewritten) == rewritten.size() && temporary.flush();
     local.close();
     temporary.close();
@@ -67,9 +67,9 @@ bool rewriteFetched(const QString& localPath, int& wobj, const Replacements& wit
 
 bool rewriteProgram(PositionerData& owner, UserFrameDynEditor& editor)
 {
-    return PositionerGuard::orFailure(false, [&] {
-        const QString& localPath = PositionerPaths::localUserFrameDynFile;
-        if (!owner.getFileFromCtrl(PositionerPaths::ctrlUserFrameDynFile, localPath))
+    return Positioner::orFailure(false, [&] {
+        const QString& localPath = Positioner::localUserFrameDynFile;
+        if (!owner.getFileFromCtrl(Positioner::ctrlUserFrameDynFile, localPath))
             return false;
         return rewriteFetched(localPath, editor.dynWobjNo, replacements(owner));
     });
@@ -82,7 +82,7 @@ bool PositionerData::saveUserFrameDyn()
     // A program that was not rewritten is not sent: the controller keeps its own.
     if (!rewriteProgram(*this, *userFrameDynEditor))
         return false;
-    return sendFileToCtrl(PositionerPaths::localUserFrameDynFile, PositionerPaths::ctrlUserFrameDynFile);
+    return sendFileToCtrl(Positioner::localUserFrameDynFile, Positioner::ctrlUserFrameDynFile);
 }
 
 // The editor's own operations, for hosts that call it directly: it has no room
@@ -96,11 +96,11 @@ QString UserFrameDynEditor::transformLine(QString line)
 {
     // A line the rules refuse to rewrite (it would grow past any sane length,
     // or its point would get numbers that are not finite) stays as it was.
-    return PositionerGuard::orFailure(line, [&] {
+    return Positioner::orFailure(line, [&] {
         QString rewritten = line;
-        if (UserFrameDynProgram::transformLine(rewritten, dynWobjNo, replacements(*PositionerData::getInstance()),
-                                               PositionerFiles::maxInputBytes) ==
-            UserFrameDynProgram::LineResult::Refused)
+        if (Positioner::transformLine(rewritten, dynWobjNo, replacements(*PositionerData::getInstance()),
+                                               Positioner::maxInputBytes) ==
+            Positioner::LineResult::Refused)
             return line;
         return rewritten;
     });

@@ -1,6 +1,6 @@
 #include "programrules.h"
 
-namespace UserFrameDynProgram {
+namespace Positioner {
 
 namespace {
 
@@ -113,4 +113,4 @@ bool rewrite(const QByteArray& program, QByteArray& out, int& wobj, const Replac
     return true;
 }
 
-}  // namespace UserFrameDynProgram
+}  // namespace Positioner

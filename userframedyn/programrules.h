@@ -8,7 +8,7 @@
 
 #include <array>
 
-namespace UserFrameDynProgram {
+namespace Positioner {
 
 // Dynamic work objects 1 to 5 follow positioners 1 to 5; positioners 6 to 10
 // have none in the program.
@@ -40,4 +40,4 @@ LineResult transformLine(QString& line, int& wobj, const Replacements& with, qin
 // refuses.
 bool rewrite(const QByteArray& program, QByteArray& out, int& wobj, const Replacements& with, qint64 growthLimit);
 
-}  // namespace UserFrameDynProgram
+}  // namespace Positioner

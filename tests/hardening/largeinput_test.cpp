@@ -16,9 +16,9 @@
 namespace {
 
 // The rules with the user frame of positioner 1 only, 1.5 and five zeros.
-UserFrameDynProgram::Replacements firstFrame()
+Positioner::Replacements firstFrame()
 {
-    UserFrameDynProgram::Replacements with;
+    Positioner::Replacements with;
     with.dateComment = "<!-- date -->";
     with.pointNumbers[0] = "1.5000,0.0000,0.0000,0.0000,0.0000,0.0000";
     return with;
@@ -53,7 +53,7 @@ TEST(LargeInput, AProgramThatWouldGrowPastTheLimitIsRefused)
     for (const auto& c : cases) {
         QByteArray out;
         int wobj = 0;
-        EXPECT_EQ(UserFrameDynProgram::rewrite(c.program, out, wobj, firstFrame(), c.limit), c.rewritten) << c.name;
+        EXPECT_EQ(Positioner::rewrite(c.program, out, wobj, firstFrame(), c.limit), c.rewritten) << c.name;
     }
 }
 
@@ -63,20 +63,20 @@ TEST_F(PositionerCell, AFilePastTheCapIsRefusedWhole)
 {
     const auto sparse = [](const QString& path, const QByteArray& head) {
         writeFile(path, head);
-        QFile(path).resize(PositionerFiles::maxInputBytes + 1);
+        QFile(path).resize(Positioner::maxInputBytes + 1);
     };
     const QString calibration = positionerDir() + "/large.xml";
     sparse(calibration, "<FramePar><Positioner><Axes1Type>1</Axes1Type></Positioner></FramePar>");
     EXPECT_FALSE(d->readPositionerFile(calibration));
     EXPECT_EQ(d->parms[0].axes1Type, 0);
     EXPECT_FALSE(d->writeGlobalVarFile(calibration));
-    EXPECT_EQ(QFileInfo(calibration).size(), PositionerFiles::maxInputBytes + 1);
+    EXPECT_EQ(QFileInfo(calibration).size(), Positioner::maxInputBytes + 1);
 
     const QString controllerFile = sim::Files::instance().controllerFile("/xpl/userframedyn.xpl");
     sparse(controllerFile, "<dest>wobj1_dyn</dest>\n<expr>GETTRKWOBJ(POINTC(0),true)</expr>\n");
     EXPECT_FALSE(d->saveUserFrameDyn());
     EXPECT_FALSE(QFile::exists(positionerDir() + "/userframedyn1.xpl"));
-    EXPECT_EQ(QFileInfo(controllerFile).size(), PositionerFiles::maxInputBytes + 1) << "nothing sent";
+    EXPECT_EQ(QFileInfo(controllerFile).size(), Positioner::maxInputBytes + 1) << "nothing sent";
 }
 
 TEST_F(PositionerCell, AnExpressionThatWouldGrowPastSixtyFourMegabytesIsRefusedWhole)
