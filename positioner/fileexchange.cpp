@@ -4,9 +4,8 @@
 
 #include "atomicsave.h"
 #include "noexceptions.h"
+#include "platform.h"
 #include "variableset.h"
-
-#include <dataaccess/dataaccess.h>
 
 // A path with a NUL would reach the transfer cut short, naming another file.
 bool PositionerData::getFileFromCtrl(QString controllerPath, QString localPath)
@@ -14,7 +13,7 @@ bool PositionerData::getFileFromCtrl(QString controllerPath, QString localPath)
     if (!Positioner::isUsablePath(controllerPath) || !Positioner::isUsablePath(localPath))
         return false;
     return Positioner::orFailure(false, [&] {
-        return DataAccess::GetFileFromController2TPU(controllerPath, localPath, false);
+        return Platform::fetchFile(controllerPath, localPath);
     });
 }
 
@@ -23,7 +22,7 @@ bool PositionerData::sendFileToCtrl(QString localPath, QString controllerPath)
     if (!Positioner::isUsablePath(localPath) || !Positioner::isUsablePath(controllerPath))
         return false;
     return Positioner::orFailure(false, [&] {
-        return DataAccess::SendFileFromTPU2Controller(localPath, controllerPath, false);
+        return Platform::sendFile(localPath, controllerPath);
     });
 }
 

@@ -26,7 +26,7 @@ bool isPointNumber(int n) { return n >= 1 && n <= pointCount; }
 // as a robot without axes.
 int cartesianRunLength()
 {
-    return std::clamp(DataAccess::getAxisCount(), 0, maxRunLength);
+    return std::clamp(Platform::axisCount(), 0, maxRunLength);
 }
 
 // The host may set maxAuxjNum directly, past what setMaxAuxjNum stores.
