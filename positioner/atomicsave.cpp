@@ -7,18 +7,23 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <string>
-
 namespace Positioner {
 
 namespace {
 
-// The document's bytes, gathered for one write.
-struct Buffer : pugi::xml_writer
+// pugixml's output, handed to the file in the large pieces pugixml gathers;
+// once a write fails, nothing more is written.
+struct FileWriter : pugi::xml_writer
 {
-    std::string bytes;
+    explicit FileWriter(QFileDevice& file) : file(file) {}
 
-    void write(const void* data, size_t size) override { bytes.append(static_cast<const char*>(data), size); }
+    void write(const void* data, size_t size) override
+    {
+        ok = ok && file.write(static_cast<const char*>(data), qint64(size)) == qint64(size);
+    }
+
+    QFileDevice& file;
+    bool ok = true;
 };
 
 // The whole of the opened file, in a buffer that the document takes over and
@@ -68,15 +73,14 @@ bool saveXml(const pugi::xml_document& document, const QString& path, const char
 {
     if (!isUsablePath(path))
         return false;
-    Buffer buffer;
-    document.save(buffer, indent, flags, encoding);
     // Unbuffered: a buffered QSaveFile flushes only in commit(), where a failed
     // write goes unnoticed and the truncated file replaces the old one.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    const qint64 size = qint64(buffer.bytes.size());
-    if (file.write(buffer.bytes.data(), size) != size || !file.flush()) {
+    FileWriter writer(file);
+    document.save(writer, indent, flags, encoding);
+    if (!writer.ok || !file.flush()) {
         file.cancelWriting();
         return false;
     }

@@ -45,15 +45,14 @@ bool rewriteFetched(const QString& localPath, int& wobj, const Replacements& wit
     if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
         return false;
 
-    // One byte more than a program may hold tells one that is too large. A
-    // partial program would otherwise replace the fetched one and go to the
-    // controller: everything must be read, and everything written must have
-    // reached the file.
-    const QByteArray program = local.read(Positioner::maxInputBytes + 1);
+    // Only a regular file within the cap is read, and all of it; a partial
+    // program would otherwise replace the fetched one and go to the
+    // controller, so everything written must have reached the file too.
     QByteArray rewritten;
-    const bool done = local.error() == QFileDevice::NoError && program.size() <= Positioner::maxInputBytes &&
-                      Positioner::rewrite(program, rewritten, wobj, with, Positioner::maxInputBytes) &&
-                      temporary.write(rewritten) == rewritten.size() && temporary.flush();
+    const bool done = !local.isSequential() && local.size() <= Positioner::maxInputBytes &&
+                      Positioner::rewrite(local.readAll(), rewritten, wobj, with, Positioner::maxInputBytes) &&
+                      local.error() == QFileDevice::NoError && temporary.write(rewritten) == rewritten.size() &&
+                      temporary.flush();
     local.close();
     temporary.close();
     if (!done || temporary.error() != QFileDevice::NoError) {
