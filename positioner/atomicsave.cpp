@@ -1,55 +1,49 @@
 #include "atomicsave.h"
 
-#include <QByteArray>
+#include <QFile>
 #include <QSaveFile>
 
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <algorithm>
-#include <istream>
-#include <streambuf>
-
-namespace PositionerFiles {
+namespace Positioner {
 
 namespace {
 
-// The opened file as pugixml's stream loader reads it: the loader asks for the
-// size, reads that many bytes and ends the document where its file loader
-// would.
-class DescriptorReader : public std::streambuf
+// pugixml's output, handed to the file in the large pieces pugixml gathers;
+// once a write fails, nothing more is written.
+struct FileWriter : pugi::xml_writer
 {
-public:
-    explicit DescriptorReader(int fd) : fd_(fd) {}
+    explicit FileWriter(QFileDevice& file) : file(file) {}
 
-protected:
-    std::streamsize xsgetn(char* data, std::streamsize size) override
+    void write(const void* data, size_t size) override
     {
-        std::streamsize done = 0;
-        while (done < size) {
-            const ssize_t n = ::read(fd_, data + done, static_cast<size_t>(size - done));
-            if (n <= 0)
-                break;
-            done += n;
-        }
-        return done;
+        ok = ok && file.write(static_cast<const char*>(data), qint64(size)) == qint64(size);
     }
 
-    pos_type seekoff(off_type offset, std::ios_base::seekdir from, std::ios_base::openmode) override
-    {
-        const int whence = from == std::ios_base::beg ? SEEK_SET : from == std::ios_base::cur ? SEEK_CUR : SEEK_END;
-        return pos_type(off_type(::lseek(fd_, offset, whence)));
-    }
-
-    pos_type seekpos(pos_type position, std::ios_base::openmode which) override
-    {
-        return seekoff(off_type(position), std::ios_base::beg, which);
-    }
-
-private:
-    const int fd_;
+    QFileDevice& file;
+    bool ok = true;
 };
+
+// The whole of the opened file, in a buffer that the document takes over and
+// frees, ended by a NUL as pugixml's own load_file ends it: what follows a NUL
+// in the file does not count.
+bool loadOpened(pugi::xml_document& document, int fd, size_t size, unsigned int options)
+{
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
+        return false;
+    void* const buffer = pugi::get_memory_allocation_function()(size + 1);
+    if (!buffer)
+        return false;
+    if (file.read(static_cast<char*>(buffer), qint64(size)) != qint64(size)) {
+        pugi::get_memory_deallocation_function()(buffer);
+        return false;
+    }
+    static_cast<char*>(buffer)[size] = '\0';
+    return document.load_buffer_inplace_own(buffer, size + 1, options, pugi::encoding_auto);
+}
 
 }  // namespace
 
@@ -68,12 +62,8 @@ bool loadXml(pugi::xml_document& document, const QString& path, unsigned int opt
     if (fd < 0)
         return false;
     struct stat info {};
-    bool loaded = false;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
-        DescriptorReader file(fd);
-        std::istream stream(&file);
-        loaded = document.load(stream, options, pugi::encoding_auto);
-    }
+    const bool loaded = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= maxInputBytes &&
+                        loadOpened(document, fd, size_t(info.st_size), options);
     ::close(fd);
     return loaded;
 }
@@ -88,57 +78,13 @@ bool saveXml(const pugi::xml_document& document, const QString& path, const char
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         return false;
-    DeviceWriter writer(file);
+    FileWriter writer(file);
     document.save(writer, indent, flags, encoding);
-    if (!writer.finish()) {
+    if (!writer.ok || !file.flush()) {
         file.cancelWriting();
         return false;
     }
     return file.commit();
 }
 
-DeviceWriter::DeviceWriter(QIODevice& device) : device_(device)
-{
-}
-
-void DeviceWriter::write(const void* data, size_t size)
-{
-    const char* bytes = static_cast<const char*>(data);
-    if (size >= static_cast<size_t>(capacity)) {
-        flush();
-        writeThrough(bytes, static_cast<qint64>(size));
-        return;
-    }
-    buffer_.append(bytes, static_cast<int>(size));
-    if (buffer_.size() >= capacity) {
-        // An output this large keeps the buffer's room from one flush to the
-        // next; a small one never takes more than it needs.
-        buffer_.reserve(static_cast<int>(capacity));
-        flush();
-    }
-}
-
-bool DeviceWriter::finish()
-{
-    flush();
-    return ok_;
-}
-
-void DeviceWriter::flush()
-{
-    writeThrough(buffer_.constData(), buffer_.size());
-    // Keeps the room, once reserved, for the next pieces.
-    buffer_.resize(0);
-}
-
-void DeviceWriter::writeThrough(const char* data, qint64 size)
-{
-    while (ok_ && size > 0) {
-        const qint64 written = device_.write(data, size);
-        ok_ = written > 0;
-        data += std::max<qint64>(written, 0);
-        size -= std::max<qint64>(written, 0);
-    }
-}
-
-}  // namespace PositionerFiles
+}  // namespace Positioner

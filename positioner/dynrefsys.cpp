@@ -14,16 +14,16 @@
 
 namespace {
 
-using PositionerEditor::editor;
-using PositionerEditor::inWriteMode;
+using Positioner::editor;
+using Positioner::inWriteMode;
 
-using PositionerIndex::positionerCount;
+using Positioner::positionerCount;
 constexpr int switchAcknowledgeRounds = 100;
 // A host handler that switches to another positioner during the wait takes
 // the controller away; the request is raised again this often at most.
 constexpr int switchRequests = 3;
 
-using PositionerIndex::isPositionerNumber;
+using Positioner::isPositionerNumber;
 
 // The texts are marked for the context QObject, the one QObject::tr looks them
 // up in, so that a catalogue made from the sources reaches the operator.
@@ -49,7 +49,7 @@ void writeFrameVariable(const QString& name, const QString& memberPrefix, const 
 
 bool PositionerData::setDynRefSys(int index)
 {
-    if (!PositionerIndex::isPositioner(index))
+    if (!Positioner::isPositioner(index))
         return false;
     const RplVariable wobj = editor()->getVisibleVarDef(QStringLiteral("wobj_dyn0"));
     if (!wobj.isValid())
@@ -67,17 +67,17 @@ bool PositionerData::setDynRefSys(int index)
             return false;
         ipos_posindex = index + 1;
         ipos_bswitchpos = true;
-        PositionerWait::pollRounds(switchAcknowledgeRounds, [] { return !ipos_bswitchpos; });
+        Positioner::pollRounds(switchAcknowledgeRounds, [] { return !ipos_bswitchpos; });
     } while (ipos_posindex != index + 1);
 
     const PositionerParm& p = parms[index];
     adoptUserFrame(*this, p);
     const int kind = refSysKind(p);
 
-    if (getFileFromCtrl(PositionerPaths::ctrlGlobalVarFile, PositionerPaths::localGlobalVarFile)) {
-        if (!writeGlobalVarFile(PositionerPaths::localGlobalVarFile))
+    if (getFileFromCtrl(Positioner::ctrlGlobalVarFile, Positioner::localGlobalVarFile)) {
+        if (!writeGlobalVarFile(Positioner::localGlobalVarFile))
             showFailure(QT_TRANSLATE_NOOP("QObject", "Failed to write GLOBAL.var."));
-        if (!sendFileToCtrl(PositionerPaths::localGlobalVarFile, PositionerPaths::ctrlGlobalVarFile))
+        if (!sendFileToCtrl(Positioner::localGlobalVarFile, Positioner::ctrlGlobalVarFile))
             showFailure(QT_TRANSLATE_NOOP("QObject", "Failed to send GLOBAL.var."));
     } else {
         showFailure(QT_TRANSLATE_NOOP("QObject", "Failed to get GLOBAL.var."));
@@ -91,7 +91,7 @@ bool PositionerData::setDynRefSys(int index)
 
 bool PositionerData::saveDynRefSys(int index)
 {
-    if (!PositionerIndex::isPositioner(index))
+    if (!Positioner::isPositioner(index))
         return false;
     for (int number = 1; number <= positionerCount; ++number)
         setVariableOframePoint(number);

@@ -2,11 +2,11 @@
 #pragma once
 
 #include "editoraccess.h"
+#include "frame.h"
 #include "positionerdata.h"
 #include "positionerparm.h"
 
 #include <algorithm>
-#include <cmath>
 
 // How the editor is to treat a positioner's dynamic reference system, from its
 // axis types: 1, 2 or 3. The first rule that matches decides.
@@ -35,8 +35,8 @@ inline void adoptUserFrame(PositionerData& d, const PositionerParm& p)
 inline bool registerDynRefSys(const PositionerData& d, const RplVariable& wobj, int kind)
 {
     const double* f = d.dynOframe;
-    if (!std::all_of(f, f + 6, [](double value) { return std::isfinite(value); }))
+    if (!Positioner::isFiniteFrame(f))
         return false;
-    return PositionerEditor::editor()->setDynRefSys(wobj.id(), d.dynBaseName, f[0], f[1], f[2], f[3], f[4],
+    return Positioner::editor()->setDynRefSys(wobj.id(), d.dynBaseName, f[0], f[1], f[2], f[3], f[4],
                                                     f[5], kind);
 }

@@ -7,7 +7,7 @@
 #include <chrono>
 #include <thread>
 
-namespace PositionerWait {
+namespace Positioner {
 
 void processEventsFor(unsigned int ms)
 {
@@ -24,4 +24,4 @@ void processEventsFor(unsigned int ms)
     }
 }
 
-}  // namespace PositionerWait
+}  // namespace Positioner

@@ -4,26 +4,25 @@
 
 #include "atomicsave.h"
 #include "noexceptions.h"
+#include "platform.h"
 #include "variableset.h"
-
-#include <dataaccess/dataaccess.h>
 
 // A path with a NUL would reach the transfer cut short, naming another file.
 bool PositionerData::getFileFromCtrl(QString controllerPath, QString localPath)
 {
-    if (!PositionerFiles::isUsablePath(controllerPath) || !PositionerFiles::isUsablePath(localPath))
+    if (!Positioner::isUsablePath(controllerPath) || !Positioner::isUsablePath(localPath))
         return false;
-    return PositionerGuard::orFailure(false, [&] {
-        return DataAccess::GetFileFromController2TPU(controllerPath, localPath, false);
+    return Positioner::orFailure(false, [&] {
+        return Platform::fetchFile(controllerPath, localPath);
     });
 }
 
 bool PositionerData::sendFileToCtrl(QString localPath, QString controllerPath)
 {
-    if (!PositionerFiles::isUsablePath(localPath) || !PositionerFiles::isUsablePath(controllerPath))
+    if (!Positioner::isUsablePath(localPath) || !Positioner::isUsablePath(controllerPath))
         return false;
-    return PositionerGuard::orFailure(false, [&] {
-        return DataAccess::SendFileFromTPU2Controller(localPath, controllerPath, false);
+    return Positioner::orFailure(false, [&] {
+        return Platform::sendFile(localPath, controllerPath);
     });
 }
 

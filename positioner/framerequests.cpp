@@ -52,19 +52,19 @@ void zero(double (&frame)[6])
 
 int PositionerData::calculatePositionerFrame(int axis)
 {
-    if (!PositionerIndex::isPositioner(positionerID) || !PositionerIndex::inRange(axis, axisCount))
+    if (!Positioner::isPositioner(positionerID) || !Positioner::inRange(axis, axisCount))
         return 0;
     Operation operation(this);
     ipos_calculate_axes_status.setValue(axis, 0);
     ipos_axesindex = axis + 1;
     ipos_calculate_axes = true;
-    PositionerWait::processEventsFor(PositionerWait::roundMs);
-    if (!PositionerWait::pollRounds(axisAnswerPolls, [axis] {
+    Positioner::processEventsFor(Positioner::roundMs);
+    if (!Positioner::pollRounds(axisAnswerPolls, [axis] {
             return ipos_calculate_axes_status.getValue(axis) == answered;
         }))
         return 0;
     // Host handlers ran during the wait and may have changed the selection.
-    if (!PositionerIndex::isPositioner(positionerID))
+    if (!Positioner::isPositioner(positionerID))
         return 0;
     PositionerParm& record = parms[positionerID];
     if (positionerAxisID == 0 ? !isFinite(ipos_posframe1)
@@ -81,15 +81,15 @@ int PositionerData::calculatePositionerFrame(int axis)
 
 int PositionerData::calculateUserFrame()
 {
-    if (!PositionerIndex::isPositioner(positionerID))
+    if (!Positioner::isPositioner(positionerID))
         return 0;
     Operation operation(this);
     ipos_calculate_user_status = 0;
     ipos_calculate_user = true;
-    if (!PositionerWait::pollRounds(userFrameAnswerPolls,
+    if (!Positioner::pollRounds(userFrameAnswerPolls,
                                     [] { return ipos_calculate_user_status == answered; }))
         return 0;
-    if (!PositionerIndex::isPositioner(positionerID) || !isFinite(ipos_userframe))
+    if (!Positioner::isPositioner(positionerID) || !isFinite(ipos_userframe))
         return 0;
     storeRounded(parms[positionerID].userFrame, ipos_userframe);
     return 1;
@@ -97,7 +97,7 @@ int PositionerData::calculateUserFrame()
 
 void PositionerData::clearPositionerFrame(int positioner, int axis)
 {
-    if (!PositionerIndex::isPositioner(positioner))
+    if (!Positioner::isPositioner(positioner))
         return;
     PositionerParm& record = parms[positioner];
     if (axis == 0) {

@@ -1,7 +1,7 @@
 // Index tests shared by the library's operations.
 #pragma once
 
-namespace PositionerIndex {
+namespace Positioner {
 
 // The records of parms and savedParms.
 constexpr int positionerCount = 10;
@@ -17,4 +17,4 @@ inline bool isPositioner(int index) { return inRange(index, positionerCount); }
 // The controller's numbering of the same records, 1 to 10.
 inline bool isPositionerNumber(int number) { return number >= 1 && number <= positionerCount; }
 
-}  // namespace PositionerIndex
+}  // namespace Positioner

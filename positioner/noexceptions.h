@@ -3,7 +3,7 @@
 // host. Operations that handle files or long texts run their work through this.
 #pragma once
 
-namespace PositionerGuard {
+namespace Positioner {
 
 // work()'s result, or failure when it throws. The work changes the caller's
 // state only once it cannot fail any more, so nothing is left half-done.
@@ -17,4 +17,4 @@ Result orFailure(Result failure, Work work) noexcept
     }
 }
 
-}  // namespace PositionerGuard
+}  // namespace Positioner

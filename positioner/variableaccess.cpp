@@ -7,7 +7,7 @@
 
 namespace {
 
-using PositionerIndex::inRange;
+using Positioner::inRange;
 using Platform::setUsedElements;
 
 }  // namespace

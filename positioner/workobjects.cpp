@@ -8,7 +8,7 @@
 
 namespace {
 
-using PositionerEditor::editor;
+using Positioner::editor;
 
 // The editor makes the work object of that name active; false when the program
 // does not declare it or the editor refuses.
@@ -37,7 +37,7 @@ bool PositionerData::setWobj0(int index)
 
 bool PositionerData::setWobj_dyn0(int index)
 {
-    if (!PositionerIndex::isPositioner(index))
+    if (!Positioner::isPositioner(index))
         return false;
     if (!activate(QStringLiteral("wobj_dyn0")))
         return false;
@@ -47,7 +47,7 @@ bool PositionerData::setWobj_dyn0(int index)
 
 bool PositionerData::initActiveDyn0(int number)
 {
-    if (!PositionerIndex::isPositionerNumber(number))
+    if (!Positioner::isPositionerNumber(number))
         return false;
     const RplVariable wobj = editor()->getVisibleVarDef(QStringLiteral("wobj_dyn0"));
     if (!wobj.isValid())
@@ -59,7 +59,7 @@ bool PositionerData::initActiveDyn0(int number)
 
 bool PositionerData::initSetWobj_dyn0(int number)
 {
-    if (!PositionerIndex::isPositionerNumber(number))
+    if (!Positioner::isPositionerNumber(number))
         return false;
     return activate(QStringLiteral("wobj_dyn0"));
 }

@@ -217,7 +217,7 @@ bool savePage(const QByteArray& html, const QString& path)
 {
     pugi::xml_document page;
     page.append_child(pugi::node_pcdata).set_value(html.constData());
-    return PositionerFiles::saveXml(page, path, "",
+    return Positioner::saveXml(page, path, "",
                                     pugi::format_raw | pugi::format_no_declaration | pugi::format_no_escapes,
                                     pugi::encoding_utf8);
 }
