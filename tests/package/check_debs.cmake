@@ -28,6 +28,8 @@ set(expectations
   "libpositioner-sim|has|./usr/include/positioner-sim/sim/simulation.h"
   "libpositioner-sim|has|${lib}/pkgconfig/positioner-sim.pc"
   "libpositioner-sim|has|${lib}/cmake/Positioner/PositionerSimTargets.cmake"
+  "libpositioner-sim|has|./usr/bin/positioner-screen"
+  "libpositioner-sim|has|./usr/share/applications/positioner-screen.desktop"
   "libpositioner-sim|lacks|libpositioner\\.so|/include/positioner/")
 
 set(packages)
