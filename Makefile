@@ -86,6 +86,8 @@ bench: build
 	POSITIONER_DATA_DIR=$(BUILD)/bench-data $(BUILD)/bench/userframedyn_bench
 	POSITIONER_DATA_DIR=$(BUILD)/bench-data $(BUILD)/bench/advisor_bench
 	POSITIONER_DATA_DIR=$(BUILD)/bench-data $(BUILD)/bench/largefiles_bench
+	POSITIONER_DATA_DIR=$(BUILD)/bench-data QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+	  $(BUILD)/bench/screen_bench
 
 $(BUILD_FUZZ)/CMakeCache.txt: | deps-fuzz
 	cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \
