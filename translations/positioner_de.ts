@@ -927,10 +927,6 @@ positioner-tool BEFEHL --help zeigt die Optionen eines Befehls.
         <translation>x durchgezogen, y gestrichelt, z gepunktet</translation>
     </message>
     <message>
-        <source>axis %1: type %2 on external axis index %3</source>
-        <translation>Achse %1: Typ %2 auf Zusatzachsindex %3</translation>
-    </message>
-    <message>
         <source>axis %1: not in use</source>
         <translation>Achse %1: nicht in Gebrauch</translation>
     </message>
@@ -995,6 +991,10 @@ positioner-tool BEFEHL --help zeigt die Optionen eines Befehls.
 </source>
         <translation>Positionierer %1 (Zeile %2): %3; %4
 </translation>
+    </message>
+    <message>
+        <source>axis %1: type %2, driven by external axis %3 (in the file: type %4, index %5 = %6 robot axes + %3)</source>
+        <translation>Achse %1: Typ %2, angetrieben von Zusatzachse %3 (in der Datei: Typ %4, Index %5 = %6 Roboterachsen + %3)</translation>
     </message>
 </context>
 <context>

@@ -927,10 +927,6 @@ Ejecute positioner-tool ORDEN --help para ver las opciones de una orden.
         <translation>x continua, y discontinua, z punteada</translation>
     </message>
     <message>
-        <source>axis %1: type %2 on external axis index %3</source>
-        <translation>eje %1: tipo %2 en el índice de eje externo %3</translation>
-    </message>
-    <message>
         <source>axis %1: not in use</source>
         <translation>eje %1: sin uso</translation>
     </message>
@@ -995,6 +991,10 @@ Ejecute positioner-tool ORDEN --help para ver las opciones de una orden.
 </source>
         <translation>Posicionador %1 (línea %2): %3; %4
 </translation>
+    </message>
+    <message>
+        <source>axis %1: type %2, driven by external axis %3 (in the file: type %4, index %5 = %6 robot axes + %3)</source>
+        <translation>eje %1: tipo %2, movido por el eje externo %3 (en el archivo: tipo %4, índice %5 = %6 ejes del robot + %3)</translation>
     </message>
 </context>
 <context>

@@ -927,10 +927,6 @@ Lancez positioner-tool COMMANDE --help pour les options d&apos;une commande.
         <translation>x plein, y tirets, z pointillés</translation>
     </message>
     <message>
-        <source>axis %1: type %2 on external axis index %3</source>
-        <translation>axe %1 : type %2 sur l&apos;index d&apos;axe externe %3</translation>
-    </message>
-    <message>
         <source>axis %1: not in use</source>
         <translation>axe %1 : non utilisé</translation>
     </message>
@@ -995,6 +991,10 @@ Lancez positioner-tool COMMANDE --help pour les options d&apos;une commande.
 </source>
         <translation>Positionneur %1 (ligne %2) : %3 ; %4
 </translation>
+    </message>
+    <message>
+        <source>axis %1: type %2, driven by external axis %3 (in the file: type %4, index %5 = %6 robot axes + %3)</source>
+        <translation>axe %1 : type %2, entraîné par l’axe externe %3 (dans le fichier : type %4, index %5 = %6 axes du robot + %3)</translation>
     </message>
 </context>
 <context>

@@ -927,10 +927,6 @@ Eseguire positioner-tool COMANDO --help per le opzioni di un comando.
         <translation>x continua, y tratteggiata, z punteggiata</translation>
     </message>
     <message>
-        <source>axis %1: type %2 on external axis index %3</source>
-        <translation>asse %1: tipo %2 sull&apos;indice di asse esterno %3</translation>
-    </message>
-    <message>
         <source>axis %1: not in use</source>
         <translation>asse %1: non in uso</translation>
     </message>
@@ -995,6 +991,10 @@ Eseguire positioner-tool COMANDO --help per le opzioni di un comando.
 </source>
         <translation>Posizionatore %1 (riga %2): %3; %4
 </translation>
+    </message>
+    <message>
+        <source>axis %1: type %2, driven by external axis %3 (in the file: type %4, index %5 = %6 robot axes + %3)</source>
+        <translation>asse %1: tipo %2, mosso dall’asse esterno %3 (nel file: tipo %4, indice %5 = %6 assi del robot + %3)</translation>
     </message>
 </context>
 <context>

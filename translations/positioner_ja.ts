@@ -927,10 +927,6 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
         <translation>x 実線、y 破線、z 点線</translation>
     </message>
     <message>
-        <source>axis %1: type %2 on external axis index %3</source>
-        <translation>軸 %1: タイプ %2、外部軸インデックス %3</translation>
-    </message>
-    <message>
         <source>axis %1: not in use</source>
         <translation>軸 %1: 未使用</translation>
     </message>
@@ -995,6 +991,10 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
 </source>
         <translation>ポジショナ %1（%2 行目）: %3; %4
 </translation>
+    </message>
+    <message>
+        <source>axis %1: type %2, driven by external axis %3 (in the file: type %4, index %5 = %6 robot axes + %3)</source>
+        <translation>軸 %1：種類 %2、外部軸 %3 で駆動（ファイル内：種類 %4、インデックス %5 = ロボット軸 %6 + %3）</translation>
     </message>
 </context>
 <context>

@@ -927,10 +927,6 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
         <translation>x 实线，y 虚线，z 点线</translation>
     </message>
     <message>
-        <source>axis %1: type %2 on external axis index %3</source>
-        <translation>轴 %1：类型 %2，外部轴索引 %3</translation>
-    </message>
-    <message>
         <source>axis %1: not in use</source>
         <translation>轴 %1：未使用</translation>
     </message>
@@ -995,6 +991,10 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
 </source>
         <translation>变位机 %1（第 %2 行）：%3；%4
 </translation>
+    </message>
+    <message>
+        <source>axis %1: type %2, driven by external axis %3 (in the file: type %4, index %5 = %6 robot axes + %3)</source>
+        <translation>轴 %1：类型 %2，由外部轴 %3 驱动（文件中：类型 %4，索引 %5 = %6 个机器人轴 + %3）</translation>
     </message>
 </context>
 <context>
