@@ -4,6 +4,8 @@
 #include <QLocale>
 #include <QWidget>
 
+#include <algorithm>
+
 QStringList Languages::codes()
 {
     return {QStringLiteral("en"), QStringLiteral("de"), QStringLiteral("fr"), QStringLiteral("es"),
@@ -23,30 +25,24 @@ Languages::Languages(const QStringList& folders) : folders_(folders) {}
 
 bool Languages::switchTo(const QString& code, QWidget* window)
 {
+    std::unique_ptr<QTranslator> next;
     if (code != QLatin1String("en")) {
-        QTranslator next;
-        bool loaded = false;
-        for (const QString& folder : folders_) {
-            loaded = next.load(QStringLiteral("positioner_") + code, folder);
-            if (loaded)
-                break;
-        }
-        if (!loaded)
+        next = std::make_unique<QTranslator>();
+        const auto found = std::find_if(folders_.begin(), folders_.end(), [&](const QString& folder) {
+            return next->load(QStringLiteral("positioner_") + code, folder);
+        });
+        if (found == folders_.end())
             return false;
-        QCoreApplication::removeTranslator(&translator_);
-        for (const QString& folder : folders_) {
-            if (translator_.load(QStringLiteral("positioner_") + code, folder))
-                break;
-        }
-    } else {
-        QCoreApplication::removeTranslator(&translator_);
     }
     // The locale first: the texts made on LanguageChange format their numbers with it.
     QLocale::setDefault(QLocale(code));
     if (window)
         window->setLocale(QLocale(code));
-    if (code != QLatin1String("en"))
-        QCoreApplication::installTranslator(&translator_);
+    if (translator_)
+        QCoreApplication::removeTranslator(translator_.get());
+    translator_ = std::move(next);
+    if (translator_)
+        QCoreApplication::installTranslator(translator_.get());
     current_ = code;
     return true;
 }

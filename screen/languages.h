@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <QTranslator>
 
+#include <memory>
+
 class QWidget;
 
 class Languages
@@ -28,6 +30,7 @@ public:
 
 private:
     QStringList folders_;
-    QTranslator translator_;
+    // The catalogue installed now; none for English.
+    std::unique_ptr<QTranslator> translator_;
     QString current_ = QStringLiteral("en");
 };
