@@ -222,6 +222,7 @@ QWidget* CalibrationScreen::buildSavePage()
     auto* page = new QWidget;
     auto* layout = new QVBoxLayout(page);
     changed_ = wrappingLabel();
+    changed_->setObjectName(QStringLiteral("changed"));
     layout->addWidget(changed_);
     const auto button = [&](QPushButton*& b, const char* name, void (CalibrationScreen::*action)()) {
         b = new QPushButton;

@@ -198,6 +198,9 @@ void ScreenTest::initTestCase()
     if (QGuiApplication::platformName() == QLatin1String("offscreen"))
         qWarning("No X server (xvfb-run not found): the screen runs on the offscreen platform.");
     QDir().mkpath(shots);
+    // A cell that no earlier run has calibrated.
+    for (const QString& root : {sim::Files::instance().pendantRoot(), sim::Files::instance().controllerRoot()})
+        QDir(root).removeRecursively();
     controller = std::make_unique<SimulatedController>();
     positioner = PositionerData::getInstance();
     positioner->setUsedVars_positioner(true);
@@ -292,9 +295,16 @@ void ScreenTest::wholeCalibrationThroughTheWindow()
     showPageOf(screen().frameView());
     shoot(QStringLiteral("06-frames"));
 
-    // Written, sent, read by the controller.
+    // Written, sent, read by the controller; a failed transfer says so and
+    // changes nothing the operator relies on.
+    sim::Files::instance().failNextSends(1);
+    click(QStringLiteral("writeSend"));
+    QCOMPARE(text(QStringLiteral("outcome")), CalibrationScreen::tr("The calibration file could not be sent."));
+    QVERIFY(text(QStringLiteral("changed")).contains(QLatin1String("1")));
     click(QStringLiteral("writeSend"));
     QCOMPARE(text(QStringLiteral("outcome")), CalibrationScreen::tr("The calibration file is written and sent."));
+    QCOMPARE(text(QStringLiteral("changed")),
+             CalibrationScreen::tr("No positioner changed since the calibration file was read."));
     const int reads = controller->reader().reads();
     click(QStringLiteral("controllerReads"));
     QTRY_COMPARE(controller->reader().reads(), reads + 1);
