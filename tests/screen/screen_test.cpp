@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QPainter>
 #include <QScrollArea>
 #include <QSpinBox>
 #include <QTabBar>
@@ -25,6 +26,7 @@
 #include <QtTest>
 
 #include <functional>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -77,6 +79,20 @@ QStringList clippedTexts(QWidget* root)
     return clipped;
 }
 
+// Counts the paint events a widget gets.
+class PaintCounter : public QObject
+{
+public:
+    int painted = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        painted += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
 }  // namespace
 
 class ScreenTest : public QObject
@@ -85,6 +101,8 @@ class ScreenTest : public QObject
 
 private slots:
     void initTestCase();
+    void drawingShowsEveryDrawableFrameInBothViews_data();
+    void drawingShowsEveryDrawableFrameInBothViews();
     void wholeCalibrationThroughTheWindow();
     void everyLanguageFitsWithoutClipping();
     void cleanupTestCase();
@@ -212,6 +230,52 @@ void ScreenTest::initTestCase()
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
 }
 
+// The frames of a scene, and which of them must be seen: a frame the file
+// could hold but no cell has must neither be drawn nor spoil the others' scale.
+using Frames = std::vector<FrameDrawing::Frame>;
+Q_DECLARE_METATYPE(Frames)
+
+void ScreenTest::drawingShowsEveryDrawableFrameInBothViews_data()
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    QTest::addColumn<Frames>("frames");
+    QTest::addColumn<int>("drawn");
+    QTest::newRow("a cell") << Frames{{1200, -300, 519, 60, 0, 0}, {1210, -198, 657, 96, 57, 22}, {1229, -232, 700, -74, -54, -30}} << 3;
+    QTest::newRow("all at one place") << Frames{{0, 0, 0, 0, 0, 0}, {0, 0, 0, 0, 90, 0}, {0, 0, 0, 90, 0, 0}} << 3;
+    QTest::newRow("one not a number") << Frames{{1200, -300, 519, 60, 0, 0}, {nan, 0, 0, 0, 0, 0}, {1229, -232, 700, -74, -54, -30}} << 2;
+    QTest::newRow("one out of reach") << Frames{{1200, -300, 519, 60, 0, 0}, {1e300, 0, 0, 0, 0, 0}, {1229, -232, 700, -74, -54, -30}} << 2;
+}
+
+void ScreenTest::drawingShowsEveryDrawableFrameInBothViews()
+{
+    QFETCH(Frames, frames);
+    QFETCH(int, drawn);
+    const QColor colours[] = {FrameDrawing::axis1Colour(), FrameDrawing::axis2Colour(), FrameDrawing::userFrameColour()};
+    FrameDrawing::Scene scene;
+    for (std::size_t k = 0; k < frames.size(); ++k)
+        scene.frames.push_back({frames[k], QStringLiteral("frame %1").arg(k), colours[k], false});
+    QImage image(FrameDrawing::naturalSize().toSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    FrameDrawing::paint(painter, QRectF(image.rect()), scene);
+    painter.end();
+
+    // A frame is seen in a view when its colour shows below the legend in that half.
+    const auto seen = [&image](const QColor& colour, int fromX, int toX) {
+        for (int y = 40; y < image.height(); ++y) {
+            for (int x = fromX; x < toX; ++x) {
+                if (image.pixelColor(x, y) == colour)
+                    return true;
+            }
+        }
+        return false;
+    };
+    int seenInBoth = 0;
+    for (std::size_t k = 0; k < frames.size(); ++k)
+        seenInBoth += seen(colours[k], 0, image.width() / 2) && seen(colours[k], image.width() / 2, image.width());
+    QCOMPARE(seenInBoth, drawn);
+}
+
 void ScreenTest::wholeCalibrationThroughTheWindow()
 {
     using PositionerAdvisor::Verdict;
@@ -271,8 +335,12 @@ void ScreenTest::wholeCalibrationThroughTheWindow()
         QVERIFY(!window->menuBar()->isEnabled());
         shoot(QStringLiteral("05-calculating"));
     });
+    PaintCounter busyPaints;
+    widget<QWidget>(QStringLiteral("busy"))->installEventFilter(&busyPaints);
     click(QStringLiteral("calculate2"));
     QVERIFY(sawBusy);
+    // The controller takes 0.9 s: the indicator turned all the while.
+    QVERIFY2(busyPaints.painted > 20, qPrintable(QString::number(busyPaints.painted)));
     QVERIFY(!screen().isBusy());
     QCOMPARE(controller->controller().requests(QStringLiteral("ipos.bteachpoint")), teachRequests);
     QCOMPARE(controller->controller().requests(QStringLiteral("ipos.calculate_user")), 1);
