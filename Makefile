@@ -28,7 +28,7 @@ PACKAGES := cmake make g++ qtbase5-dev libpugixml-dev \
             libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev \
             qt5-qmake pkg-config dpkg-dev file abigail-tools chromium \
             qttools5-dev qttools5-dev-tools doxygen \
-            xvfb xauth
+            xvfb xauth fonts-droid-fallback
 FUZZ_PACKAGES := clang libclang-rt-dev
 ARM64_PACKAGES := g++-aarch64-linux-gnu qemu-user \
                   qtbase5-dev:arm64 libpugixml-dev:arm64 libgtest-dev:arm64 libgmock-dev:arm64
