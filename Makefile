@@ -27,7 +27,8 @@ TEST_JOBS ?= $(shell echo $$(( $(JOBS) * 2 )))
 PACKAGES := cmake make g++ qtbase5-dev libpugixml-dev \
             libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev \
             qt5-qmake pkg-config dpkg-dev file abigail-tools chromium \
-            qttools5-dev qttools5-dev-tools doxygen lintian
+            qttools5-dev qttools5-dev-tools doxygen lintian \
+            xvfb xauth fonts-droid-fallback
 FUZZ_PACKAGES := clang libclang-rt-dev
 ARM64_PACKAGES := g++-aarch64-linux-gnu qemu-user \
                   qtbase5-dev:arm64 libpugixml-dev:arm64 libgtest-dev:arm64 libgmock-dev:arm64
@@ -86,6 +87,8 @@ bench: build
 	POSITIONER_DATA_DIR=$(BUILD)/bench-data $(BUILD)/bench/advisor_bench
 	POSITIONER_DATA_DIR=$(BUILD)/bench-data $(BUILD)/bench/largefiles_bench
 	$(BUILD)/bench/tool_bench
+	POSITIONER_DATA_DIR=$(BUILD)/bench-data QT_QPA_PLATFORM=xcb xvfb-run -a -s "-screen 0 1280x1024x24" \
+	  $(BUILD)/bench/screen_bench
 
 $(BUILD_FUZZ)/CMakeCache.txt: | deps-fuzz
 	cmake -S . -B $(BUILD_FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ \

@@ -10,7 +10,7 @@ if(NOT LUPDATE OR NOT SOURCE_DIR)
 endif()
 
 set(folders)
-foreach(folder positioner userframedyn advisor tool)
+foreach(folder positioner userframedyn advisor tool framedrawing screen)
   if(IS_DIRECTORY ${SOURCE_DIR}/${folder})
     list(APPEND folders ${folder})
   endif()

@@ -16,7 +16,10 @@ namespace {
 constexpr double panelSize = 320.0;
 constexpr double panelMargin = 36.0;
 constexpr double panelGap = 24.0;
-constexpr double legendHeight = 30.0;
+// One line for each frame's colour and one for the line styles: no entry
+// depends on how long another is in the reader's language.
+constexpr double legendLine = 18.0;
+constexpr double legendHeight = 4 * legendLine + 6.0;
 constexpr double scaleHeight = 40.0;
 // A page is read by a person: past this many findings it says how many more
 // there are, and check lists them.
@@ -181,7 +184,8 @@ private:
     double scale_ = 1.0;
 };
 
-// x solid, y dashed, z dotted, each labelled at its tip.
+// x solid, y dashed, z dotted, each with an arrowhead and its letter beyond
+// the tip, along the arrow, so that the letters of one frame stay apart.
 QString frameGroup(const Drawn& d, const Projection& projection, std::size_t v, double length)
 {
     const char* const dashes[] = {"", " stroke-dasharray=\"7 4\"", " stroke-dasharray=\"2 3\""};
@@ -196,8 +200,20 @@ QString frameGroup(const Drawn& d, const Projection& projection, std::size_t v, 
         const auto [tx, ty] = projection.at(v, tip(d.frame, axis, length));
         svg += QStringLiteral("<line x1=\"%1\" y1=\"%2\" x2=\"%3\" y2=\"%4\" stroke-width=\"2\"%5/>")
                    .arg(n(ox), n(oy), n(tx), n(ty), QLatin1String(dashes[axis]));
-        svg += QStringLiteral("<text x=\"%1\" y=\"%2\" stroke=\"none\">%3</text>")
-                   .arg(n(tx + 3), n(ty - 3), QLatin1String(letters[axis]));
+        const double along = std::hypot(tx - ox, ty - oy);
+        if (along < 1.0) {
+            // Seen end-on: the letter beside the origin, no arrow.
+            svg += QStringLiteral("<text x=\"%1\" y=\"%2\" stroke=\"none\">%3</text>")
+                       .arg(n(ox + 5), n(oy - 5), QLatin1String(letters[axis]));
+            continue;
+        }
+        const double ux = (tx - ox) / along, uy = (ty - oy) / along;
+        svg += QStringLiteral("<polygon points=\"%1,%2 %3,%4 %5,%6\" stroke=\"none\"/>")
+                   .arg(n(tx), n(ty), n(tx - 8 * ux - 3 * uy), n(ty - 8 * uy + 3 * ux), n(tx - 8 * ux + 3 * uy),
+                        n(ty - 8 * uy - 3 * ux));
+        svg += QStringLiteral("<text x=\"%1\" y=\"%2\" stroke=\"none\" text-anchor=\"middle\" "
+                              "dominant-baseline=\"middle\">%3</text>")
+                   .arg(n(tx + 10 * ux), n(ty + 10 * uy), QLatin1String(letters[axis]));
     }
     return svg + QStringLiteral("</g>");
 }
@@ -234,15 +250,15 @@ QString drawing(int number, const Record& record, const Record* before)
                       .arg(height)
                       .arg(escaped(PositionerTool::tr("Frames of positioner %1").arg(number)));
     // The legend: which colour is which frame.
-    double x = 0;
+    double y = 4;
     for (const FrameKind& kind : drawnKinds) {
-        svg += QStringLiteral("<rect x=\"%1\" y=\"8\" width=\"14\" height=\"14\" fill=\"%2\"/>"
-                              "<text x=\"%3\" y=\"20\">%4</text>")
-                   .arg(n(x), QLatin1String(kind.colour), n(x + 20), escaped(kindLabel(kind.value)));
-        x += 110;
+        svg += QStringLiteral("<rect x=\"0\" y=\"%1\" width=\"14\" height=\"14\" fill=\"%2\"/>"
+                              "<text x=\"20\" y=\"%3\">%4</text>")
+                   .arg(n(y), QLatin1String(kind.colour), n(y + 12), escaped(kindLabel(kind.value)));
+        y += legendLine;
     }
-    svg += QStringLiteral("<text x=\"%1\" y=\"20\">%2</text>")
-               .arg(n(x), escaped(before ? PositionerTool::tr("x solid, y dashed, z dotted; faded: before")
+    svg += QStringLiteral("<text x=\"0\" y=\"%1\">%2</text>")
+               .arg(n(y + 12), escaped(before ? PositionerTool::tr("x solid, y dashed, z dotted; faded: before")
                                          : PositionerTool::tr("x solid, y dashed, z dotted")));
 
     for (std::size_t v = 0; v < std::size(views); ++v) {
@@ -265,10 +281,19 @@ QString drawing(int number, const Record& record, const Record* before)
     return svg + QStringLiteral("</svg>\n");
 }
 
-QString axisLine(const Record& r)
+// The axes as the pendant holds them, and as the file writes them: the file
+// keeps the type less one and counts the index among all the robot's axes.
+QString axisLine(const Record& r, int axisCount)
 {
-    const auto axis = [](int number, int type, int index) {
-        return type > 0 ? PositionerTool::tr("axis %1: type %2 on external axis index %3").arg(number).arg(type).arg(index)
+    const auto axis = [axisCount](int number, int type, int index) {
+        return type > 0 ? PositionerTool::tr("axis %1: type %2, driven by external axis %3 (in the file: type %4, "
+                                             "index %5 = %6 robot axes + %3)")
+                              .arg(number)
+                              .arg(type)
+                              .arg(index + 1)
+                              .arg(type - 1)
+                              .arg(index + axisCount + 1)
+                              .arg(axisCount)
                         : PositionerTool::tr("axis %1: not in use").arg(number);
     };
     return axis(1, r.axes1Type, r.axes1Index) + QStringLiteral("; ") + axis(2, r.axes2Type, r.axes2Index);
@@ -277,8 +302,8 @@ QString axisLine(const Record& r)
 QString valueTable(const Record& r)
 {
     QString html = QStringLiteral("<table class=\"values\"><thead><tr><th></th>");
-    for (const char* column : {"x", "y", "z", "a", "b", "c"})
-        html += QStringLiteral("<th>%1</th>").arg(QLatin1String(column));
+    for (const char* column : {"x (mm)", "y (mm)", "z (mm)", "a (°)", "b (°)", "c (°)"})
+        html += QStringLiteral("<th>%1</th>").arg(QString::fromUtf8(column));
     html += QStringLiteral("</tr></thead><tbody>");
     for (const Value v : {Value::Axes1Frame, Value::Axes2Frame, Value::Axes2FrameToBase, Value::UserFrame}) {
         QString name = QString::fromLatin1(valueName(v));
@@ -349,7 +374,7 @@ QByteArray reportHtml(const ReportInput& input)
         const Record* before = input.before ? &(*input.before)[std::size_t(i)] : nullptr;
         html += QStringLiteral("<section class=\"positioner\" id=\"positioner-%1\">\n<h2>%2</h2>\n<p>%3</p>\n")
                     .arg(i + 1)
-                    .arg(escaped(PositionerTool::tr("Positioner %1").arg(i + 1)), escaped(axisLine(r)));
+                    .arg(escaped(PositionerTool::tr("Positioner %1").arg(i + 1)), escaped(axisLine(r, input.axisCount)));
         QStringList hidden;
         for (const FrameKind& kind : drawnKinds) {
             if (usesFrame(r, kind.value) && !drawable(r.frame(kind.value)))

@@ -2,6 +2,272 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>CalibrationScreen</name>
+    <message>
+        <source>Set up</source>
+        <translation>Einrichten</translation>
+    </message>
+    <message>
+        <source>Teach</source>
+        <translation>Teachen</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Koordinatensysteme</translation>
+    </message>
+    <message>
+        <source>Save and use</source>
+        <translation>Sichern und nutzen</translation>
+    </message>
+    <message>
+        <source>Positioner</source>
+        <translation>Positionierer</translation>
+    </message>
+    <message>
+        <source>Type of axis %1</source>
+        <translation>Typ von Achse %1</translation>
+    </message>
+    <message>
+        <source>not in use</source>
+        <translation>nicht benutzt</translation>
+    </message>
+    <message>
+        <source>External axis driving axis %1</source>
+        <translation>Externe Achse, die Achse %1 antreibt</translation>
+    </message>
+    <message>
+        <source>External axes compared</source>
+        <translation>Verglichene externe Achsen</translation>
+    </message>
+    <message>
+        <source>Axis 1: points 1 to 3</source>
+        <translation>Achse 1: Punkte 1 bis 3</translation>
+    </message>
+    <message>
+        <source>Axis 2: points 4 to 6</source>
+        <translation>Achse 2: Punkte 4 bis 6</translation>
+    </message>
+    <message>
+        <source>User frame: points 7 to 9</source>
+        <translation>Benutzerkoordinatensystem: Punkte 7 bis 9</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Berechnen</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>Punkt %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Axis 1</source>
+        <translation>Achse 1</translation>
+    </message>
+    <message>
+        <source>Axis 2</source>
+        <translation>Achse 2</translation>
+    </message>
+    <message>
+        <source>Axis 2 to base</source>
+        <translation>Achse 2 zur Basis</translation>
+    </message>
+    <message>
+        <source>User frame</source>
+        <translation>Benutzerkoordinatensystem</translation>
+    </message>
+    <message>
+        <source>Write and send the calibration file</source>
+        <translation>Kalibrierdatei schreiben und senden</translation>
+    </message>
+    <message>
+        <source>Have the controller read it</source>
+        <translation>Von der Steuerung lesen lassen</translation>
+    </message>
+    <message>
+        <source>Write the report</source>
+        <translation>Bericht schreiben</translation>
+    </message>
+    <message>
+        <source>Register wobj_dyn0</source>
+        <translation>wobj_dyn0 anmelden</translation>
+    </message>
+    <message>
+        <source>Save the object frames</source>
+        <translation>Objektkoordinatensysteme sichern</translation>
+    </message>
+    <message>
+        <source>Rewrite the user-frame program</source>
+        <translation>Benutzerkoordinaten-Programm neu schreiben</translation>
+    </message>
+    <message>
+        <source>Active work object</source>
+        <translation>Aktives Werkobjekt</translation>
+    </message>
+    <message>
+        <source>The controller takes point %1.</source>
+        <translation>Die Steuerung übernimmt Punkt %1.</translation>
+    </message>
+    <message>
+        <source>Point %1 is cleared.</source>
+        <translation>Punkt %1 wird gelöscht.</translation>
+    </message>
+    <message>
+        <source>Poor group</source>
+        <translation>Schlechte Gruppe</translation>
+    </message>
+    <message>
+        <source>The advisor judges this group poor. Calculate from it all the same?</source>
+        <translation>Der Berater beurteilt diese Gruppe als schlecht. Trotzdem daraus berechnen?</translation>
+    </message>
+    <message>
+        <source>Calculate all the same</source>
+        <translation>Trotzdem berechnen</translation>
+    </message>
+    <message>
+        <source>Teach again</source>
+        <translation>Neu teachen</translation>
+    </message>
+    <message>
+        <source>The controller calculates the user frame (up to 16 s).</source>
+        <translation>Die Steuerung berechnet das Benutzerkoordinatensystem (bis zu 16 s).</translation>
+    </message>
+    <message>
+        <source>The controller calculates axis %1 (up to 2 s).</source>
+        <translation>Die Steuerung berechnet Achse %1 (bis zu 2 s).</translation>
+    </message>
+    <message>
+        <source>The frame is calculated.</source>
+        <translation>Das Koordinatensystem ist berechnet.</translation>
+    </message>
+    <message>
+        <source>The controller gave no frame.</source>
+        <translation>Die Steuerung lieferte kein Koordinatensystem.</translation>
+    </message>
+    <message>
+        <source>The calibration file could not be written.</source>
+        <translation>Die Kalibrierdatei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>The calibration file is sent.</source>
+        <translation>Die Kalibrierdatei wird gesendet.</translation>
+    </message>
+    <message>
+        <source>The calibration file is written and sent.</source>
+        <translation>Die Kalibrierdatei ist geschrieben und gesendet.</translation>
+    </message>
+    <message>
+        <source>The calibration file could not be sent.</source>
+        <translation>Die Kalibrierdatei konnte nicht gesendet werden.</translation>
+    </message>
+    <message>
+        <source>The controller is asked to read the calibration file.</source>
+        <translation>Die Steuerung ist aufgefordert, die Kalibrierdatei zu lesen.</translation>
+    </message>
+    <message>
+        <source>The report is written to %1.</source>
+        <translation>Der Bericht ist nach %1 geschrieben.</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1</source>
+        <translation>Der Bericht konnte nicht geschrieben werden: %1</translation>
+    </message>
+    <message>
+        <source>The controller switches to positioner %1.</source>
+        <translation>Die Steuerung wechselt zu Positionierer %1.</translation>
+    </message>
+    <message>
+        <source>wobj_dyn0 follows positioner %1.</source>
+        <translation>wobj_dyn0 folgt Positionierer %1.</translation>
+    </message>
+    <message>
+        <source>The editor did not accept wobj_dyn0.</source>
+        <translation>Der Editor hat wobj_dyn0 nicht angenommen.</translation>
+    </message>
+    <message>
+        <source>The object frames are saved.</source>
+        <translation>Die Objektkoordinatensysteme sind gesichert.</translation>
+    </message>
+    <message>
+        <source>The object frames could not be saved.</source>
+        <translation>Die Objektkoordinatensysteme konnten nicht gesichert werden.</translation>
+    </message>
+    <message>
+        <source>The user-frame program is rewritten.</source>
+        <translation>Das Benutzerkoordinaten-Programm wird neu geschrieben.</translation>
+    </message>
+    <message>
+        <source>The user-frame program is rewritten and sent.</source>
+        <translation>Das Benutzerkoordinaten-Programm ist neu geschrieben und gesendet.</translation>
+    </message>
+    <message>
+        <source>The user-frame program could not be rewritten.</source>
+        <translation>Das Benutzerkoordinaten-Programm konnte nicht neu geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>%1 is the active work object.</source>
+        <translation>%1 ist das aktive Werkobjekt.</translation>
+    </message>
+    <message>
+        <source>%1 could not be activated.</source>
+        <translation>%1 konnte nicht aktiviert werden.</translation>
+    </message>
+    <message>
+        <source>x %1 y %2 z %3 mm, a %4 b %5 c %6°</source>
+        <translation>x %1 y %2 z %3 mm, a %4 b %5 c %6°</translation>
+    </message>
+    <message>
+        <source>x %1 y %2 z %3 mm; external axes %4</source>
+        <translation>x %1 y %2 z %3 mm; externe Achsen %4</translation>
+    </message>
+    <message>
+        <source>not taught</source>
+        <translation>nicht geteacht</translation>
+    </message>
+    <message>
+        <source>taught</source>
+        <translation>geteacht</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>abgelehnt</translation>
+    </message>
+    <message>
+        <source>Teach the three points; the advisor then judges them.</source>
+        <translation>Teachen Sie die drei Punkte; der Berater beurteilt sie dann.</translation>
+    </message>
+    <message>
+        <source>x solid, y dashed, z dotted; circles: taught points</source>
+        <translation>x durchgezogen, y gestrichelt, z gepunktet; Kreise: geteachte Punkte</translation>
+    </message>
+    <message>
+        <source>No positioner changed since the calibration file was read.</source>
+        <translation>Seit dem Lesen der Kalibrierdatei hat sich kein Positionierer geändert.</translation>
+    </message>
+    <message>
+        <source>Changed since the calibration file was read: positioner %1.</source>
+        <translation>Seit dem Lesen der Kalibrierdatei geändert: Positionierer %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FrameDrawing</name>
+    <message>
+        <source>Top view (x to the right, y up)</source>
+        <translation>Draufsicht (x nach rechts, y nach oben)</translation>
+    </message>
+    <message>
+        <source>Side view (x to the right, z up)</source>
+        <translation>Seitenansicht (x nach rechts, z nach oben)</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+</context>
+<context>
     <name>PositionerAdvisor</name>
     <message>
         <source>good</source>
@@ -661,10 +927,6 @@ positioner-tool BEFEHL --help zeigt die Optionen eines Befehls.
         <translation>x durchgezogen, y gestrichelt, z gepunktet</translation>
     </message>
     <message>
-        <source>axis %1: type %2 on external axis index %3</source>
-        <translation>Achse %1: Typ %2 auf Zusatzachsindex %3</translation>
-    </message>
-    <message>
         <source>axis %1: not in use</source>
         <translation>Achse %1: nicht in Gebrauch</translation>
     </message>
@@ -758,6 +1020,10 @@ positioner-tool BEFEHL --help zeigt die Optionen eines Befehls.
         <source>and %1 more; positioner-tool check lists them all</source>
         <translation>und %1 weitere; positioner-tool check listet sie alle auf</translation>
     </message>
+    <message>
+        <source>axis %1: type %2, driven by external axis %3 (in the file: type %4, index %5 = %6 robot axes + %3)</source>
+        <translation>Achse %1: Typ %2, angetrieben von Zusatzachse %3 (in der Datei: Typ %4, Index %5 = %6 Roboterachsen + %3)</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -772,6 +1038,92 @@ positioner-tool BEFEHL --help zeigt die Optionen eines Befehls.
     <message>
         <source>Failed to get GLOBAL.var.</source>
         <translation>GLOBAL.var konnte nicht geholt werden.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenWindow</name>
+    <message>
+        <source>Positioner calibration</source>
+        <translation>Positionierer-Kalibrierung</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Sprache</translation>
+    </message>
+</context>
+<context>
+    <name>SimulatedCellPanel</name>
+    <message>
+        <source>Simulated cell</source>
+        <translation>Simulierte Zelle</translation>
+    </message>
+    <message>
+        <source>Cell</source>
+        <translation>Zelle</translation>
+    </message>
+    <message>
+        <source>Standard cell</source>
+        <translation>Standardzelle</translation>
+    </message>
+    <message>
+        <source>Tilted positioner</source>
+        <translation>Geneigter Positionierer</translation>
+    </message>
+    <message>
+        <source>Positioner axis 1</source>
+        <translation>Positioniererachse 1</translation>
+    </message>
+    <message>
+        <source>Positioner axis 2</source>
+        <translation>Positioniererachse 2</translation>
+    </message>
+    <message>
+        <source>What the tool touches</source>
+        <translation>Was das Werkzeug antastet</translation>
+    </message>
+    <message>
+        <source>Marker on the table</source>
+        <translation>Marke auf dem Tisch</translation>
+    </message>
+    <message>
+        <source>Touch</source>
+        <translation>Antasten</translation>
+    </message>
+    <message>
+        <source>Touch noise (mm)</source>
+        <translation>Antaststreuung (mm)</translation>
+    </message>
+    <message>
+        <source>Axis 1</source>
+        <translation>Achse 1</translation>
+    </message>
+    <message>
+        <source>Axis 2</source>
+        <translation>Achse 2</translation>
+    </message>
+    <message>
+        <source>User frame</source>
+        <translation>Benutzerkoordinatensystem</translation>
+    </message>
+    <message>
+        <source>%1: %2 mm and %3° from the true frame</source>
+        <translation>%1: %2 mm und %3° vom wahren Koordinatensystem</translation>
+    </message>
+    <message>
+        <source>faded: the true frames</source>
+        <translation>blass: die wahren Koordinatensysteme</translation>
+    </message>
+    <message>
+        <source>Origin mark</source>
+        <translation>Ursprungsmarke</translation>
+    </message>
+    <message>
+        <source>Mark on x</source>
+        <translation>Marke auf x</translation>
+    </message>
+    <message>
+        <source>Mark in the plane</source>
+        <translation>Marke in der Ebene</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,272 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES">
 <context>
+    <name>CalibrationScreen</name>
+    <message>
+        <source>Set up</source>
+        <translation>Configurar</translation>
+    </message>
+    <message>
+        <source>Teach</source>
+        <translation>Enseñar</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Sistemas</translation>
+    </message>
+    <message>
+        <source>Save and use</source>
+        <translation>Guardar y usar</translation>
+    </message>
+    <message>
+        <source>Positioner</source>
+        <translation>Posicionador</translation>
+    </message>
+    <message>
+        <source>Type of axis %1</source>
+        <translation>Tipo del eje %1</translation>
+    </message>
+    <message>
+        <source>not in use</source>
+        <translation>sin uso</translation>
+    </message>
+    <message>
+        <source>External axis driving axis %1</source>
+        <translation>Eje externo que mueve el eje %1</translation>
+    </message>
+    <message>
+        <source>External axes compared</source>
+        <translation>Ejes externos comparados</translation>
+    </message>
+    <message>
+        <source>Axis 1: points 1 to 3</source>
+        <translation>Eje 1: puntos 1 a 3</translation>
+    </message>
+    <message>
+        <source>Axis 2: points 4 to 6</source>
+        <translation>Eje 2: puntos 4 a 6</translation>
+    </message>
+    <message>
+        <source>User frame: points 7 to 9</source>
+        <translation>Sistema de usuario: puntos 7 a 9</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcular</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>Punto %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Borrar</translation>
+    </message>
+    <message>
+        <source>Axis 1</source>
+        <translation>Eje 1</translation>
+    </message>
+    <message>
+        <source>Axis 2</source>
+        <translation>Eje 2</translation>
+    </message>
+    <message>
+        <source>Axis 2 to base</source>
+        <translation>Eje 2 respecto a la base</translation>
+    </message>
+    <message>
+        <source>User frame</source>
+        <translation>Sistema de usuario</translation>
+    </message>
+    <message>
+        <source>Write and send the calibration file</source>
+        <translation>Escribir y enviar el archivo de calibración</translation>
+    </message>
+    <message>
+        <source>Have the controller read it</source>
+        <translation>Hacer que el controlador lo lea</translation>
+    </message>
+    <message>
+        <source>Write the report</source>
+        <translation>Escribir el informe</translation>
+    </message>
+    <message>
+        <source>Register wobj_dyn0</source>
+        <translation>Registrar wobj_dyn0</translation>
+    </message>
+    <message>
+        <source>Save the object frames</source>
+        <translation>Guardar los sistemas de objeto</translation>
+    </message>
+    <message>
+        <source>Rewrite the user-frame program</source>
+        <translation>Reescribir el programa de sistemas de usuario</translation>
+    </message>
+    <message>
+        <source>Active work object</source>
+        <translation>Objeto de trabajo activo</translation>
+    </message>
+    <message>
+        <source>The controller takes point %1.</source>
+        <translation>El controlador toma el punto %1.</translation>
+    </message>
+    <message>
+        <source>Point %1 is cleared.</source>
+        <translation>Se borra el punto %1.</translation>
+    </message>
+    <message>
+        <source>Poor group</source>
+        <translation>Grupo deficiente</translation>
+    </message>
+    <message>
+        <source>The advisor judges this group poor. Calculate from it all the same?</source>
+        <translation>El asesor considera este grupo deficiente. ¿Calcular de todos modos?</translation>
+    </message>
+    <message>
+        <source>Calculate all the same</source>
+        <translation>Calcular de todos modos</translation>
+    </message>
+    <message>
+        <source>Teach again</source>
+        <translation>Volver a enseñar</translation>
+    </message>
+    <message>
+        <source>The controller calculates the user frame (up to 16 s).</source>
+        <translation>El controlador calcula el sistema de usuario (hasta 16 s).</translation>
+    </message>
+    <message>
+        <source>The controller calculates axis %1 (up to 2 s).</source>
+        <translation>El controlador calcula el eje %1 (hasta 2 s).</translation>
+    </message>
+    <message>
+        <source>The frame is calculated.</source>
+        <translation>El sistema está calculado.</translation>
+    </message>
+    <message>
+        <source>The controller gave no frame.</source>
+        <translation>El controlador no dio ningún sistema.</translation>
+    </message>
+    <message>
+        <source>The calibration file could not be written.</source>
+        <translation>No se pudo escribir el archivo de calibración.</translation>
+    </message>
+    <message>
+        <source>The calibration file is sent.</source>
+        <translation>Se envía el archivo de calibración.</translation>
+    </message>
+    <message>
+        <source>The calibration file is written and sent.</source>
+        <translation>El archivo de calibración está escrito y enviado.</translation>
+    </message>
+    <message>
+        <source>The calibration file could not be sent.</source>
+        <translation>No se pudo enviar el archivo de calibración.</translation>
+    </message>
+    <message>
+        <source>The controller is asked to read the calibration file.</source>
+        <translation>Se ha pedido al controlador que lea el archivo de calibración.</translation>
+    </message>
+    <message>
+        <source>The report is written to %1.</source>
+        <translation>El informe está escrito en %1.</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1</source>
+        <translation>No se pudo escribir el informe: %1</translation>
+    </message>
+    <message>
+        <source>The controller switches to positioner %1.</source>
+        <translation>El controlador cambia al posicionador %1.</translation>
+    </message>
+    <message>
+        <source>wobj_dyn0 follows positioner %1.</source>
+        <translation>wobj_dyn0 sigue al posicionador %1.</translation>
+    </message>
+    <message>
+        <source>The editor did not accept wobj_dyn0.</source>
+        <translation>El editor no aceptó wobj_dyn0.</translation>
+    </message>
+    <message>
+        <source>The object frames are saved.</source>
+        <translation>Los sistemas de objeto están guardados.</translation>
+    </message>
+    <message>
+        <source>The object frames could not be saved.</source>
+        <translation>No se pudieron guardar los sistemas de objeto.</translation>
+    </message>
+    <message>
+        <source>The user-frame program is rewritten.</source>
+        <translation>Se reescribe el programa de sistemas de usuario.</translation>
+    </message>
+    <message>
+        <source>The user-frame program is rewritten and sent.</source>
+        <translation>El programa de sistemas de usuario está reescrito y enviado.</translation>
+    </message>
+    <message>
+        <source>The user-frame program could not be rewritten.</source>
+        <translation>No se pudo reescribir el programa de sistemas de usuario.</translation>
+    </message>
+    <message>
+        <source>%1 is the active work object.</source>
+        <translation>%1 es el objeto de trabajo activo.</translation>
+    </message>
+    <message>
+        <source>%1 could not be activated.</source>
+        <translation>No se pudo activar %1.</translation>
+    </message>
+    <message>
+        <source>x %1 y %2 z %3 mm, a %4 b %5 c %6°</source>
+        <translation>x %1 y %2 z %3 mm, a %4 b %5 c %6°</translation>
+    </message>
+    <message>
+        <source>x %1 y %2 z %3 mm; external axes %4</source>
+        <translation>x %1 y %2 z %3 mm; ejes externos %4</translation>
+    </message>
+    <message>
+        <source>not taught</source>
+        <translation>no enseñado</translation>
+    </message>
+    <message>
+        <source>taught</source>
+        <translation>enseñado</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>rechazado</translation>
+    </message>
+    <message>
+        <source>Teach the three points; the advisor then judges them.</source>
+        <translation>Enseñe los tres puntos; el asesor los juzgará después.</translation>
+    </message>
+    <message>
+        <source>x solid, y dashed, z dotted; circles: taught points</source>
+        <translation>x continua, y discontinua, z punteada; círculos: puntos enseñados</translation>
+    </message>
+    <message>
+        <source>No positioner changed since the calibration file was read.</source>
+        <translation>Ningún posicionador ha cambiado desde que se leyó el archivo de calibración.</translation>
+    </message>
+    <message>
+        <source>Changed since the calibration file was read: positioner %1.</source>
+        <translation>Cambiado desde que se leyó el archivo de calibración: posicionador %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FrameDrawing</name>
+    <message>
+        <source>Top view (x to the right, y up)</source>
+        <translation>Vista superior (x a la derecha, y hacia arriba)</translation>
+    </message>
+    <message>
+        <source>Side view (x to the right, z up)</source>
+        <translation>Vista lateral (x a la derecha, z hacia arriba)</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+</context>
+<context>
     <name>PositionerAdvisor</name>
     <message>
         <source>good</source>
@@ -661,10 +927,6 @@ Ejecute positioner-tool ORDEN --help para ver las opciones de una orden.
         <translation>x continua, y discontinua, z punteada</translation>
     </message>
     <message>
-        <source>axis %1: type %2 on external axis index %3</source>
-        <translation>eje %1: tipo %2 en el índice de eje externo %3</translation>
-    </message>
-    <message>
         <source>axis %1: not in use</source>
         <translation>eje %1: sin uso</translation>
     </message>
@@ -758,6 +1020,10 @@ Ejecute positioner-tool ORDEN --help para ver las opciones de una orden.
         <source>and %1 more; positioner-tool check lists them all</source>
         <translation>y %1 más; positioner-tool check los enumera todos</translation>
     </message>
+    <message>
+        <source>axis %1: type %2, driven by external axis %3 (in the file: type %4, index %5 = %6 robot axes + %3)</source>
+        <translation>eje %1: tipo %2, movido por el eje externo %3 (en el archivo: tipo %4, índice %5 = %6 ejes del robot + %3)</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -772,6 +1038,92 @@ Ejecute positioner-tool ORDEN --help para ver las opciones de una orden.
     <message>
         <source>Failed to get GLOBAL.var.</source>
         <translation>No se pudo obtener GLOBAL.var.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenWindow</name>
+    <message>
+        <source>Positioner calibration</source>
+        <translation>Calibración del posicionador</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Idioma</translation>
+    </message>
+</context>
+<context>
+    <name>SimulatedCellPanel</name>
+    <message>
+        <source>Simulated cell</source>
+        <translation>Célula simulada</translation>
+    </message>
+    <message>
+        <source>Cell</source>
+        <translation>Célula</translation>
+    </message>
+    <message>
+        <source>Standard cell</source>
+        <translation>Célula estándar</translation>
+    </message>
+    <message>
+        <source>Tilted positioner</source>
+        <translation>Posicionador inclinado</translation>
+    </message>
+    <message>
+        <source>Positioner axis 1</source>
+        <translation>Eje 1 del posicionador</translation>
+    </message>
+    <message>
+        <source>Positioner axis 2</source>
+        <translation>Eje 2 del posicionador</translation>
+    </message>
+    <message>
+        <source>What the tool touches</source>
+        <translation>Lo que toca la herramienta</translation>
+    </message>
+    <message>
+        <source>Marker on the table</source>
+        <translation>Marca en la mesa</translation>
+    </message>
+    <message>
+        <source>Touch</source>
+        <translation>Tocar</translation>
+    </message>
+    <message>
+        <source>Touch noise (mm)</source>
+        <translation>Dispersión del toque (mm)</translation>
+    </message>
+    <message>
+        <source>Axis 1</source>
+        <translation>Eje 1</translation>
+    </message>
+    <message>
+        <source>Axis 2</source>
+        <translation>Eje 2</translation>
+    </message>
+    <message>
+        <source>User frame</source>
+        <translation>Sistema de usuario</translation>
+    </message>
+    <message>
+        <source>%1: %2 mm and %3° from the true frame</source>
+        <translation>%1: %2 mm y %3° del sistema real</translation>
+    </message>
+    <message>
+        <source>faded: the true frames</source>
+        <translation>atenuados: los sistemas reales</translation>
+    </message>
+    <message>
+        <source>Origin mark</source>
+        <translation>Marca del origen</translation>
+    </message>
+    <message>
+        <source>Mark on x</source>
+        <translation>Marca en x</translation>
+    </message>
+    <message>
+        <source>Mark in the plane</source>
+        <translation>Marca en el plano</translation>
     </message>
 </context>
 </TS>

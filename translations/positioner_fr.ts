@@ -2,6 +2,272 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>CalibrationScreen</name>
+    <message>
+        <source>Set up</source>
+        <translation>Configuration</translation>
+    </message>
+    <message>
+        <source>Teach</source>
+        <translation>Apprendre</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Repères</translation>
+    </message>
+    <message>
+        <source>Save and use</source>
+        <translation>Enregistrer et utiliser</translation>
+    </message>
+    <message>
+        <source>Positioner</source>
+        <translation>Positionneur</translation>
+    </message>
+    <message>
+        <source>Type of axis %1</source>
+        <translation>Type de l&apos;axe %1</translation>
+    </message>
+    <message>
+        <source>not in use</source>
+        <translation>non utilisé</translation>
+    </message>
+    <message>
+        <source>External axis driving axis %1</source>
+        <translation>Axe externe qui entraîne l&apos;axe %1</translation>
+    </message>
+    <message>
+        <source>External axes compared</source>
+        <translation>Axes externes comparés</translation>
+    </message>
+    <message>
+        <source>Axis 1: points 1 to 3</source>
+        <translation>Axe 1 : points 1 à 3</translation>
+    </message>
+    <message>
+        <source>Axis 2: points 4 to 6</source>
+        <translation>Axe 2 : points 4 à 6</translation>
+    </message>
+    <message>
+        <source>User frame: points 7 to 9</source>
+        <translation>Repère utilisateur : points 7 à 9</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calculer</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>Point %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Effacer</translation>
+    </message>
+    <message>
+        <source>Axis 1</source>
+        <translation>Axe 1</translation>
+    </message>
+    <message>
+        <source>Axis 2</source>
+        <translation>Axe 2</translation>
+    </message>
+    <message>
+        <source>Axis 2 to base</source>
+        <translation>Axe 2 par rapport à la base</translation>
+    </message>
+    <message>
+        <source>User frame</source>
+        <translation>Repère utilisateur</translation>
+    </message>
+    <message>
+        <source>Write and send the calibration file</source>
+        <translation>Écrire et envoyer le fichier d&apos;étalonnage</translation>
+    </message>
+    <message>
+        <source>Have the controller read it</source>
+        <translation>Le faire lire par le contrôleur</translation>
+    </message>
+    <message>
+        <source>Write the report</source>
+        <translation>Écrire le rapport</translation>
+    </message>
+    <message>
+        <source>Register wobj_dyn0</source>
+        <translation>Enregistrer wobj_dyn0</translation>
+    </message>
+    <message>
+        <source>Save the object frames</source>
+        <translation>Enregistrer les repères objet</translation>
+    </message>
+    <message>
+        <source>Rewrite the user-frame program</source>
+        <translation>Réécrire le programme des repères utilisateur</translation>
+    </message>
+    <message>
+        <source>Active work object</source>
+        <translation>Objet de travail actif</translation>
+    </message>
+    <message>
+        <source>The controller takes point %1.</source>
+        <translation>Le contrôleur prend le point %1.</translation>
+    </message>
+    <message>
+        <source>Point %1 is cleared.</source>
+        <translation>Le point %1 est effacé.</translation>
+    </message>
+    <message>
+        <source>Poor group</source>
+        <translation>Groupe médiocre</translation>
+    </message>
+    <message>
+        <source>The advisor judges this group poor. Calculate from it all the same?</source>
+        <translation>Le conseiller juge ce groupe médiocre. Calculer quand même ?</translation>
+    </message>
+    <message>
+        <source>Calculate all the same</source>
+        <translation>Calculer quand même</translation>
+    </message>
+    <message>
+        <source>Teach again</source>
+        <translation>Apprendre à nouveau</translation>
+    </message>
+    <message>
+        <source>The controller calculates the user frame (up to 16 s).</source>
+        <translation>Le contrôleur calcule le repère utilisateur (jusqu’à 16 s).</translation>
+    </message>
+    <message>
+        <source>The controller calculates axis %1 (up to 2 s).</source>
+        <translation>Le contrôleur calcule l&apos;axe %1 (jusqu’à 2 s).</translation>
+    </message>
+    <message>
+        <source>The frame is calculated.</source>
+        <translation>Le repère est calculé.</translation>
+    </message>
+    <message>
+        <source>The controller gave no frame.</source>
+        <translation>Le contrôleur n&apos;a fourni aucun repère.</translation>
+    </message>
+    <message>
+        <source>The calibration file could not be written.</source>
+        <translation>Le fichier d&apos;étalonnage n&apos;a pas pu être écrit.</translation>
+    </message>
+    <message>
+        <source>The calibration file is sent.</source>
+        <translation>Le fichier d&apos;étalonnage est envoyé.</translation>
+    </message>
+    <message>
+        <source>The calibration file is written and sent.</source>
+        <translation>Le fichier d&apos;étalonnage est écrit et envoyé.</translation>
+    </message>
+    <message>
+        <source>The calibration file could not be sent.</source>
+        <translation>Le fichier d&apos;étalonnage n&apos;a pas pu être envoyé.</translation>
+    </message>
+    <message>
+        <source>The controller is asked to read the calibration file.</source>
+        <translation>Le contrôleur est invité à lire le fichier d&apos;étalonnage.</translation>
+    </message>
+    <message>
+        <source>The report is written to %1.</source>
+        <translation>Le rapport est écrit dans %1.</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1</source>
+        <translation>Le rapport n&apos;a pas pu être écrit : %1</translation>
+    </message>
+    <message>
+        <source>The controller switches to positioner %1.</source>
+        <translation>Le contrôleur passe au positionneur %1.</translation>
+    </message>
+    <message>
+        <source>wobj_dyn0 follows positioner %1.</source>
+        <translation>wobj_dyn0 suit le positionneur %1.</translation>
+    </message>
+    <message>
+        <source>The editor did not accept wobj_dyn0.</source>
+        <translation>L&apos;éditeur n&apos;a pas accepté wobj_dyn0.</translation>
+    </message>
+    <message>
+        <source>The object frames are saved.</source>
+        <translation>Les repères objet sont enregistrés.</translation>
+    </message>
+    <message>
+        <source>The object frames could not be saved.</source>
+        <translation>Les repères objet n&apos;ont pas pu être enregistrés.</translation>
+    </message>
+    <message>
+        <source>The user-frame program is rewritten.</source>
+        <translation>Le programme des repères utilisateur est réécrit.</translation>
+    </message>
+    <message>
+        <source>The user-frame program is rewritten and sent.</source>
+        <translation>Le programme des repères utilisateur est réécrit et envoyé.</translation>
+    </message>
+    <message>
+        <source>The user-frame program could not be rewritten.</source>
+        <translation>Le programme des repères utilisateur n&apos;a pas pu être réécrit.</translation>
+    </message>
+    <message>
+        <source>%1 is the active work object.</source>
+        <translation>%1 est l’objet de travail actif.</translation>
+    </message>
+    <message>
+        <source>%1 could not be activated.</source>
+        <translation>%1 n&apos;a pas pu être activé.</translation>
+    </message>
+    <message>
+        <source>x %1 y %2 z %3 mm, a %4 b %5 c %6°</source>
+        <translation>x %1 y %2 z %3 mm, a %4 b %5 c %6°</translation>
+    </message>
+    <message>
+        <source>x %1 y %2 z %3 mm; external axes %4</source>
+        <translation>x %1 y %2 z %3 mm ; axes externes %4</translation>
+    </message>
+    <message>
+        <source>not taught</source>
+        <translation>non appris</translation>
+    </message>
+    <message>
+        <source>taught</source>
+        <translation>appris</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>refusé</translation>
+    </message>
+    <message>
+        <source>Teach the three points; the advisor then judges them.</source>
+        <translation>Apprenez les trois points ; le conseiller les juge ensuite.</translation>
+    </message>
+    <message>
+        <source>x solid, y dashed, z dotted; circles: taught points</source>
+        <translation>x plein, y tirets, z pointillé ; cercles : points appris</translation>
+    </message>
+    <message>
+        <source>No positioner changed since the calibration file was read.</source>
+        <translation>Aucun positionneur n&apos;a changé depuis la lecture du fichier d&apos;étalonnage.</translation>
+    </message>
+    <message>
+        <source>Changed since the calibration file was read: positioner %1.</source>
+        <translation>Modifié depuis la lecture du fichier d&apos;étalonnage : positionneur %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FrameDrawing</name>
+    <message>
+        <source>Top view (x to the right, y up)</source>
+        <translation>Vue de dessus (x vers la droite, y vers le haut)</translation>
+    </message>
+    <message>
+        <source>Side view (x to the right, z up)</source>
+        <translation>Vue de côté (x vers la droite, z vers le haut)</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+</context>
+<context>
     <name>PositionerAdvisor</name>
     <message>
         <source>good</source>
@@ -661,10 +927,6 @@ Lancez positioner-tool COMMANDE --help pour les options d&apos;une commande.
         <translation>x plein, y tirets, z pointillés</translation>
     </message>
     <message>
-        <source>axis %1: type %2 on external axis index %3</source>
-        <translation>axe %1 : type %2 sur l&apos;index d&apos;axe externe %3</translation>
-    </message>
-    <message>
         <source>axis %1: not in use</source>
         <translation>axe %1 : non utilisé</translation>
     </message>
@@ -758,6 +1020,10 @@ Lancez positioner-tool COMMANDE --help pour les options d&apos;une commande.
         <source>and %1 more; positioner-tool check lists them all</source>
         <translation>et %1 de plus ; positioner-tool check les liste toutes</translation>
     </message>
+    <message>
+        <source>axis %1: type %2, driven by external axis %3 (in the file: type %4, index %5 = %6 robot axes + %3)</source>
+        <translation>axe %1 : type %2, entraîné par l’axe externe %3 (dans le fichier : type %4, index %5 = %6 axes du robot + %3)</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -772,6 +1038,92 @@ Lancez positioner-tool COMMANDE --help pour les options d&apos;une commande.
     <message>
         <source>Failed to get GLOBAL.var.</source>
         <translation>Impossible de récupérer GLOBAL.var.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenWindow</name>
+    <message>
+        <source>Positioner calibration</source>
+        <translation>Étalonnage du positionneur</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Langue</translation>
+    </message>
+</context>
+<context>
+    <name>SimulatedCellPanel</name>
+    <message>
+        <source>Simulated cell</source>
+        <translation>Cellule simulée</translation>
+    </message>
+    <message>
+        <source>Cell</source>
+        <translation>Cellule</translation>
+    </message>
+    <message>
+        <source>Standard cell</source>
+        <translation>Cellule standard</translation>
+    </message>
+    <message>
+        <source>Tilted positioner</source>
+        <translation>Positionneur incliné</translation>
+    </message>
+    <message>
+        <source>Positioner axis 1</source>
+        <translation>Axe 1 du positionneur</translation>
+    </message>
+    <message>
+        <source>Positioner axis 2</source>
+        <translation>Axe 2 du positionneur</translation>
+    </message>
+    <message>
+        <source>What the tool touches</source>
+        <translation>Ce que l&apos;outil touche</translation>
+    </message>
+    <message>
+        <source>Marker on the table</source>
+        <translation>Repère sur la table</translation>
+    </message>
+    <message>
+        <source>Touch</source>
+        <translation>Toucher</translation>
+    </message>
+    <message>
+        <source>Touch noise (mm)</source>
+        <translation>Dispersion du toucher (mm)</translation>
+    </message>
+    <message>
+        <source>Axis 1</source>
+        <translation>Axe 1</translation>
+    </message>
+    <message>
+        <source>Axis 2</source>
+        <translation>Axe 2</translation>
+    </message>
+    <message>
+        <source>User frame</source>
+        <translation>Repère utilisateur</translation>
+    </message>
+    <message>
+        <source>%1: %2 mm and %3° from the true frame</source>
+        <translation>%1 : %2 mm et %3° du repère réel</translation>
+    </message>
+    <message>
+        <source>faded: the true frames</source>
+        <translation>estompés : les repères réels</translation>
+    </message>
+    <message>
+        <source>Origin mark</source>
+        <translation>Repère d&apos;origine</translation>
+    </message>
+    <message>
+        <source>Mark on x</source>
+        <translation>Repère sur x</translation>
+    </message>
+    <message>
+        <source>Mark in the plane</source>
+        <translation>Repère dans le plan</translation>
     </message>
 </context>
 </TS>

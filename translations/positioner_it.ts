@@ -2,6 +2,272 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="it_IT">
 <context>
+    <name>CalibrationScreen</name>
+    <message>
+        <source>Set up</source>
+        <translation>Impostazione</translation>
+    </message>
+    <message>
+        <source>Teach</source>
+        <translation>Apprendi</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>Sistemi</translation>
+    </message>
+    <message>
+        <source>Save and use</source>
+        <translation>Salva e usa</translation>
+    </message>
+    <message>
+        <source>Positioner</source>
+        <translation>Posizionatore</translation>
+    </message>
+    <message>
+        <source>Type of axis %1</source>
+        <translation>Tipo dell&apos;asse %1</translation>
+    </message>
+    <message>
+        <source>not in use</source>
+        <translation>non usato</translation>
+    </message>
+    <message>
+        <source>External axis driving axis %1</source>
+        <translation>Asse esterno che muove l&apos;asse %1</translation>
+    </message>
+    <message>
+        <source>External axes compared</source>
+        <translation>Assi esterni confrontati</translation>
+    </message>
+    <message>
+        <source>Axis 1: points 1 to 3</source>
+        <translation>Asse 1: punti da 1 a 3</translation>
+    </message>
+    <message>
+        <source>Axis 2: points 4 to 6</source>
+        <translation>Asse 2: punti da 4 a 6</translation>
+    </message>
+    <message>
+        <source>User frame: points 7 to 9</source>
+        <translation>Sistema utente: punti da 7 a 9</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>Calcola</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>Punto %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>Cancella</translation>
+    </message>
+    <message>
+        <source>Axis 1</source>
+        <translation>Asse 1</translation>
+    </message>
+    <message>
+        <source>Axis 2</source>
+        <translation>Asse 2</translation>
+    </message>
+    <message>
+        <source>Axis 2 to base</source>
+        <translation>Asse 2 rispetto alla base</translation>
+    </message>
+    <message>
+        <source>User frame</source>
+        <translation>Sistema utente</translation>
+    </message>
+    <message>
+        <source>Write and send the calibration file</source>
+        <translation>Scrivi e invia il file di calibrazione</translation>
+    </message>
+    <message>
+        <source>Have the controller read it</source>
+        <translation>Falla leggere al controllore</translation>
+    </message>
+    <message>
+        <source>Write the report</source>
+        <translation>Scrivi il rapporto</translation>
+    </message>
+    <message>
+        <source>Register wobj_dyn0</source>
+        <translation>Registra wobj_dyn0</translation>
+    </message>
+    <message>
+        <source>Save the object frames</source>
+        <translation>Salva i sistemi oggetto</translation>
+    </message>
+    <message>
+        <source>Rewrite the user-frame program</source>
+        <translation>Riscrivi il programma dei sistemi utente</translation>
+    </message>
+    <message>
+        <source>Active work object</source>
+        <translation>Oggetto di lavoro attivo</translation>
+    </message>
+    <message>
+        <source>The controller takes point %1.</source>
+        <translation>Il controllore acquisisce il punto %1.</translation>
+    </message>
+    <message>
+        <source>Point %1 is cleared.</source>
+        <translation>Il punto %1 viene cancellato.</translation>
+    </message>
+    <message>
+        <source>Poor group</source>
+        <translation>Gruppo scarso</translation>
+    </message>
+    <message>
+        <source>The advisor judges this group poor. Calculate from it all the same?</source>
+        <translation>Il consulente giudica scarso questo gruppo. Calcolare comunque?</translation>
+    </message>
+    <message>
+        <source>Calculate all the same</source>
+        <translation>Calcola comunque</translation>
+    </message>
+    <message>
+        <source>Teach again</source>
+        <translation>Apprendi di nuovo</translation>
+    </message>
+    <message>
+        <source>The controller calculates the user frame (up to 16 s).</source>
+        <translation>Il controllore calcola il sistema utente (fino a 16 s).</translation>
+    </message>
+    <message>
+        <source>The controller calculates axis %1 (up to 2 s).</source>
+        <translation>Il controllore calcola l&apos;asse %1 (fino a 2 s).</translation>
+    </message>
+    <message>
+        <source>The frame is calculated.</source>
+        <translation>Il sistema è calcolato.</translation>
+    </message>
+    <message>
+        <source>The controller gave no frame.</source>
+        <translation>Il controllore non ha fornito alcun sistema.</translation>
+    </message>
+    <message>
+        <source>The calibration file could not be written.</source>
+        <translation>Impossibile scrivere il file di calibrazione.</translation>
+    </message>
+    <message>
+        <source>The calibration file is sent.</source>
+        <translation>Il file di calibrazione viene inviato.</translation>
+    </message>
+    <message>
+        <source>The calibration file is written and sent.</source>
+        <translation>Il file di calibrazione è scritto e inviato.</translation>
+    </message>
+    <message>
+        <source>The calibration file could not be sent.</source>
+        <translation>Impossibile inviare il file di calibrazione.</translation>
+    </message>
+    <message>
+        <source>The controller is asked to read the calibration file.</source>
+        <translation>Al controllore è stato chiesto di leggere il file di calibrazione.</translation>
+    </message>
+    <message>
+        <source>The report is written to %1.</source>
+        <translation>Il rapporto è scritto in %1.</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1</source>
+        <translation>Impossibile scrivere il rapporto: %1</translation>
+    </message>
+    <message>
+        <source>The controller switches to positioner %1.</source>
+        <translation>Il controllore passa al posizionatore %1.</translation>
+    </message>
+    <message>
+        <source>wobj_dyn0 follows positioner %1.</source>
+        <translation>wobj_dyn0 segue il posizionatore %1.</translation>
+    </message>
+    <message>
+        <source>The editor did not accept wobj_dyn0.</source>
+        <translation>L&apos;editor non ha accettato wobj_dyn0.</translation>
+    </message>
+    <message>
+        <source>The object frames are saved.</source>
+        <translation>I sistemi oggetto sono salvati.</translation>
+    </message>
+    <message>
+        <source>The object frames could not be saved.</source>
+        <translation>Impossibile salvare i sistemi oggetto.</translation>
+    </message>
+    <message>
+        <source>The user-frame program is rewritten.</source>
+        <translation>Il programma dei sistemi utente viene riscritto.</translation>
+    </message>
+    <message>
+        <source>The user-frame program is rewritten and sent.</source>
+        <translation>Il programma dei sistemi utente è riscritto e inviato.</translation>
+    </message>
+    <message>
+        <source>The user-frame program could not be rewritten.</source>
+        <translation>Impossibile riscrivere il programma dei sistemi utente.</translation>
+    </message>
+    <message>
+        <source>%1 is the active work object.</source>
+        <translation>%1 è l&apos;oggetto di lavoro attivo.</translation>
+    </message>
+    <message>
+        <source>%1 could not be activated.</source>
+        <translation>Impossibile attivare %1.</translation>
+    </message>
+    <message>
+        <source>x %1 y %2 z %3 mm, a %4 b %5 c %6°</source>
+        <translation>x %1 y %2 z %3 mm, a %4 b %5 c %6°</translation>
+    </message>
+    <message>
+        <source>x %1 y %2 z %3 mm; external axes %4</source>
+        <translation>x %1 y %2 z %3 mm; assi esterni %4</translation>
+    </message>
+    <message>
+        <source>not taught</source>
+        <translation>non appreso</translation>
+    </message>
+    <message>
+        <source>taught</source>
+        <translation>appreso</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>rifiutato</translation>
+    </message>
+    <message>
+        <source>Teach the three points; the advisor then judges them.</source>
+        <translation>Apprendi i tre punti; il consulente poi li giudica.</translation>
+    </message>
+    <message>
+        <source>x solid, y dashed, z dotted; circles: taught points</source>
+        <translation>x continua, y tratteggiata, z punteggiata; cerchi: punti appresi</translation>
+    </message>
+    <message>
+        <source>No positioner changed since the calibration file was read.</source>
+        <translation>Nessun posizionatore è cambiato dalla lettura del file di calibrazione.</translation>
+    </message>
+    <message>
+        <source>Changed since the calibration file was read: positioner %1.</source>
+        <translation>Cambiato dalla lettura del file di calibrazione: posizionatore %1.</translation>
+    </message>
+</context>
+<context>
+    <name>FrameDrawing</name>
+    <message>
+        <source>Top view (x to the right, y up)</source>
+        <translation>Vista dall&apos;alto (x a destra, y in alto)</translation>
+    </message>
+    <message>
+        <source>Side view (x to the right, z up)</source>
+        <translation>Vista laterale (x a destra, z in alto)</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+</context>
+<context>
     <name>PositionerAdvisor</name>
     <message>
         <source>good</source>
@@ -661,10 +927,6 @@ Eseguire positioner-tool COMANDO --help per le opzioni di un comando.
         <translation>x continua, y tratteggiata, z punteggiata</translation>
     </message>
     <message>
-        <source>axis %1: type %2 on external axis index %3</source>
-        <translation>asse %1: tipo %2 sull&apos;indice di asse esterno %3</translation>
-    </message>
-    <message>
         <source>axis %1: not in use</source>
         <translation>asse %1: non in uso</translation>
     </message>
@@ -758,6 +1020,10 @@ Eseguire positioner-tool COMANDO --help per le opzioni di un comando.
         <source>and %1 more; positioner-tool check lists them all</source>
         <translation>e altri %1; positioner-tool check li elenca tutti</translation>
     </message>
+    <message>
+        <source>axis %1: type %2, driven by external axis %3 (in the file: type %4, index %5 = %6 robot axes + %3)</source>
+        <translation>asse %1: tipo %2, mosso dall’asse esterno %3 (nel file: tipo %4, indice %5 = %6 assi del robot + %3)</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -772,6 +1038,92 @@ Eseguire positioner-tool COMANDO --help per le opzioni di un comando.
     <message>
         <source>Failed to get GLOBAL.var.</source>
         <translation>Impossibile ottenere GLOBAL.var.</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenWindow</name>
+    <message>
+        <source>Positioner calibration</source>
+        <translation>Calibrazione del posizionatore</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>&amp;Lingua</translation>
+    </message>
+</context>
+<context>
+    <name>SimulatedCellPanel</name>
+    <message>
+        <source>Simulated cell</source>
+        <translation>Cella simulata</translation>
+    </message>
+    <message>
+        <source>Cell</source>
+        <translation>Cella</translation>
+    </message>
+    <message>
+        <source>Standard cell</source>
+        <translation>Cella standard</translation>
+    </message>
+    <message>
+        <source>Tilted positioner</source>
+        <translation>Posizionatore inclinato</translation>
+    </message>
+    <message>
+        <source>Positioner axis 1</source>
+        <translation>Asse 1 del posizionatore</translation>
+    </message>
+    <message>
+        <source>Positioner axis 2</source>
+        <translation>Asse 2 del posizionatore</translation>
+    </message>
+    <message>
+        <source>What the tool touches</source>
+        <translation>Cosa tocca l&apos;utensile</translation>
+    </message>
+    <message>
+        <source>Marker on the table</source>
+        <translation>Segno sulla tavola</translation>
+    </message>
+    <message>
+        <source>Touch</source>
+        <translation>Tocca</translation>
+    </message>
+    <message>
+        <source>Touch noise (mm)</source>
+        <translation>Dispersione del tocco (mm)</translation>
+    </message>
+    <message>
+        <source>Axis 1</source>
+        <translation>Asse 1</translation>
+    </message>
+    <message>
+        <source>Axis 2</source>
+        <translation>Asse 2</translation>
+    </message>
+    <message>
+        <source>User frame</source>
+        <translation>Sistema utente</translation>
+    </message>
+    <message>
+        <source>%1: %2 mm and %3° from the true frame</source>
+        <translation>%1: %2 mm e %3° dal sistema reale</translation>
+    </message>
+    <message>
+        <source>faded: the true frames</source>
+        <translation>sbiaditi: i sistemi reali</translation>
+    </message>
+    <message>
+        <source>Origin mark</source>
+        <translation>Segno dell&apos;origine</translation>
+    </message>
+    <message>
+        <source>Mark on x</source>
+        <translation>Segno su x</translation>
+    </message>
+    <message>
+        <source>Mark in the plane</source>
+        <translation>Segno nel piano</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,272 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="ja_JP">
 <context>
+    <name>CalibrationScreen</name>
+    <message>
+        <source>Set up</source>
+        <translation>設定</translation>
+    </message>
+    <message>
+        <source>Teach</source>
+        <translation>教示</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>座標系</translation>
+    </message>
+    <message>
+        <source>Save and use</source>
+        <translation>保存と使用</translation>
+    </message>
+    <message>
+        <source>Positioner</source>
+        <translation>ポジショナ</translation>
+    </message>
+    <message>
+        <source>Type of axis %1</source>
+        <translation>軸 %1 の種類</translation>
+    </message>
+    <message>
+        <source>not in use</source>
+        <translation>未使用</translation>
+    </message>
+    <message>
+        <source>External axis driving axis %1</source>
+        <translation>軸 %1 を駆動する外部軸</translation>
+    </message>
+    <message>
+        <source>External axes compared</source>
+        <translation>比較する外部軸</translation>
+    </message>
+    <message>
+        <source>Axis 1: points 1 to 3</source>
+        <translation>軸 1：点 1～3</translation>
+    </message>
+    <message>
+        <source>Axis 2: points 4 to 6</source>
+        <translation>軸 2：点 4～6</translation>
+    </message>
+    <message>
+        <source>User frame: points 7 to 9</source>
+        <translation>ユーザ座標系：点 7～9</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>計算</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>点 %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>消去</translation>
+    </message>
+    <message>
+        <source>Axis 1</source>
+        <translation>軸 1</translation>
+    </message>
+    <message>
+        <source>Axis 2</source>
+        <translation>軸 2</translation>
+    </message>
+    <message>
+        <source>Axis 2 to base</source>
+        <translation>ベース基準の軸 2</translation>
+    </message>
+    <message>
+        <source>User frame</source>
+        <translation>ユーザ座標系</translation>
+    </message>
+    <message>
+        <source>Write and send the calibration file</source>
+        <translation>キャリブレーションファイルを書き込んで送信</translation>
+    </message>
+    <message>
+        <source>Have the controller read it</source>
+        <translation>コントローラに読み込ませる</translation>
+    </message>
+    <message>
+        <source>Write the report</source>
+        <translation>レポートを書き出す</translation>
+    </message>
+    <message>
+        <source>Register wobj_dyn0</source>
+        <translation>wobj_dyn0 を登録</translation>
+    </message>
+    <message>
+        <source>Save the object frames</source>
+        <translation>オブジェクト座標系を保存</translation>
+    </message>
+    <message>
+        <source>Rewrite the user-frame program</source>
+        <translation>ユーザ座標系プログラムを書き直す</translation>
+    </message>
+    <message>
+        <source>Active work object</source>
+        <translation>有効なワークオブジェクト</translation>
+    </message>
+    <message>
+        <source>The controller takes point %1.</source>
+        <translation>コントローラが点 %1 を取り込んでいます。</translation>
+    </message>
+    <message>
+        <source>Point %1 is cleared.</source>
+        <translation>点 %1 を消去しています。</translation>
+    </message>
+    <message>
+        <source>Poor group</source>
+        <translation>不良なグループ</translation>
+    </message>
+    <message>
+        <source>The advisor judges this group poor. Calculate from it all the same?</source>
+        <translation>アドバイザはこのグループを不良と判定しています。それでも計算しますか？</translation>
+    </message>
+    <message>
+        <source>Calculate all the same</source>
+        <translation>それでも計算</translation>
+    </message>
+    <message>
+        <source>Teach again</source>
+        <translation>教示し直す</translation>
+    </message>
+    <message>
+        <source>The controller calculates the user frame (up to 16 s).</source>
+        <translation>コントローラがユーザ座標系を計算しています（最大 16 秒）。</translation>
+    </message>
+    <message>
+        <source>The controller calculates axis %1 (up to 2 s).</source>
+        <translation>コントローラが軸 %1 を計算しています（最大 2 秒）。</translation>
+    </message>
+    <message>
+        <source>The frame is calculated.</source>
+        <translation>座標系を計算しました。</translation>
+    </message>
+    <message>
+        <source>The controller gave no frame.</source>
+        <translation>コントローラから座標系が得られませんでした。</translation>
+    </message>
+    <message>
+        <source>The calibration file could not be written.</source>
+        <translation>キャリブレーションファイルを書き込めませんでした。</translation>
+    </message>
+    <message>
+        <source>The calibration file is sent.</source>
+        <translation>キャリブレーションファイルを送信しています。</translation>
+    </message>
+    <message>
+        <source>The calibration file is written and sent.</source>
+        <translation>キャリブレーションファイルを書き込んで送信しました。</translation>
+    </message>
+    <message>
+        <source>The calibration file could not be sent.</source>
+        <translation>キャリブレーションファイルを送信できませんでした。</translation>
+    </message>
+    <message>
+        <source>The controller is asked to read the calibration file.</source>
+        <translation>コントローラにキャリブレーションファイルの読み込みを要求しました。</translation>
+    </message>
+    <message>
+        <source>The report is written to %1.</source>
+        <translation>レポートを %1 に書き出しました。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1</source>
+        <translation>レポートを書き出せませんでした：%1</translation>
+    </message>
+    <message>
+        <source>The controller switches to positioner %1.</source>
+        <translation>コントローラがポジショナ %1 に切り替えています。</translation>
+    </message>
+    <message>
+        <source>wobj_dyn0 follows positioner %1.</source>
+        <translation>wobj_dyn0 はポジショナ %1 に追従します。</translation>
+    </message>
+    <message>
+        <source>The editor did not accept wobj_dyn0.</source>
+        <translation>エディタは wobj_dyn0 を受け付けませんでした。</translation>
+    </message>
+    <message>
+        <source>The object frames are saved.</source>
+        <translation>オブジェクト座標系を保存しました。</translation>
+    </message>
+    <message>
+        <source>The object frames could not be saved.</source>
+        <translation>オブジェクト座標系を保存できませんでした。</translation>
+    </message>
+    <message>
+        <source>The user-frame program is rewritten.</source>
+        <translation>ユーザ座標系プログラムを書き直しています。</translation>
+    </message>
+    <message>
+        <source>The user-frame program is rewritten and sent.</source>
+        <translation>ユーザ座標系プログラムを書き直して送信しました。</translation>
+    </message>
+    <message>
+        <source>The user-frame program could not be rewritten.</source>
+        <translation>ユーザ座標系プログラムを書き直せませんでした。</translation>
+    </message>
+    <message>
+        <source>%1 is the active work object.</source>
+        <translation>%1 が有効なワークオブジェクトです。</translation>
+    </message>
+    <message>
+        <source>%1 could not be activated.</source>
+        <translation>%1 を有効にできませんでした。</translation>
+    </message>
+    <message>
+        <source>x %1 y %2 z %3 mm, a %4 b %5 c %6°</source>
+        <translation>x %1 y %2 z %3 mm、a %4 b %5 c %6°</translation>
+    </message>
+    <message>
+        <source>x %1 y %2 z %3 mm; external axes %4</source>
+        <translation>x %1 y %2 z %3 mm、外部軸 %4</translation>
+    </message>
+    <message>
+        <source>not taught</source>
+        <translation>未教示</translation>
+    </message>
+    <message>
+        <source>taught</source>
+        <translation>教示済み</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>拒否</translation>
+    </message>
+    <message>
+        <source>Teach the three points; the advisor then judges them.</source>
+        <translation>3 点を教示してください。その後アドバイザが判定します。</translation>
+    </message>
+    <message>
+        <source>x solid, y dashed, z dotted; circles: taught points</source>
+        <translation>x 実線、y 破線、z 点線、円：教示済みの点</translation>
+    </message>
+    <message>
+        <source>No positioner changed since the calibration file was read.</source>
+        <translation>キャリブレーションファイルの読み込み以降、変更されたポジショナはありません。</translation>
+    </message>
+    <message>
+        <source>Changed since the calibration file was read: positioner %1.</source>
+        <translation>キャリブレーションファイルの読み込み以降に変更：ポジショナ %1。</translation>
+    </message>
+</context>
+<context>
+    <name>FrameDrawing</name>
+    <message>
+        <source>Top view (x to the right, y up)</source>
+        <translation>上面図（x は右、y は上）</translation>
+    </message>
+    <message>
+        <source>Side view (x to the right, z up)</source>
+        <translation>側面図（x は右、z は上）</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+</context>
+<context>
     <name>PositionerAdvisor</name>
     <message>
         <source>good</source>
@@ -661,10 +927,6 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
         <translation>x 実線、y 破線、z 点線</translation>
     </message>
     <message>
-        <source>axis %1: type %2 on external axis index %3</source>
-        <translation>軸 %1: タイプ %2、外部軸インデックス %3</translation>
-    </message>
-    <message>
         <source>axis %1: not in use</source>
         <translation>軸 %1: 未使用</translation>
     </message>
@@ -758,6 +1020,10 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
         <source>and %1 more; positioner-tool check lists them all</source>
         <translation>ほか %1 件。すべては positioner-tool check で一覧できます</translation>
     </message>
+    <message>
+        <source>axis %1: type %2, driven by external axis %3 (in the file: type %4, index %5 = %6 robot axes + %3)</source>
+        <translation>軸 %1：種類 %2、外部軸 %3 で駆動（ファイル内：種類 %4、インデックス %5 = ロボット軸 %6 + %3）</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -772,6 +1038,92 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
     <message>
         <source>Failed to get GLOBAL.var.</source>
         <translation>GLOBAL.var を取得できませんでした。</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenWindow</name>
+    <message>
+        <source>Positioner calibration</source>
+        <translation>ポジショナのキャリブレーション</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>言語(&amp;L)</translation>
+    </message>
+</context>
+<context>
+    <name>SimulatedCellPanel</name>
+    <message>
+        <source>Simulated cell</source>
+        <translation>シミュレーションセル</translation>
+    </message>
+    <message>
+        <source>Cell</source>
+        <translation>セル</translation>
+    </message>
+    <message>
+        <source>Standard cell</source>
+        <translation>標準セル</translation>
+    </message>
+    <message>
+        <source>Tilted positioner</source>
+        <translation>傾いたポジショナ</translation>
+    </message>
+    <message>
+        <source>Positioner axis 1</source>
+        <translation>ポジショナ軸 1</translation>
+    </message>
+    <message>
+        <source>Positioner axis 2</source>
+        <translation>ポジショナ軸 2</translation>
+    </message>
+    <message>
+        <source>What the tool touches</source>
+        <translation>ツールが触れる位置</translation>
+    </message>
+    <message>
+        <source>Marker on the table</source>
+        <translation>テーブル上のマーカー</translation>
+    </message>
+    <message>
+        <source>Touch</source>
+        <translation>タッチ</translation>
+    </message>
+    <message>
+        <source>Touch noise (mm)</source>
+        <translation>タッチのばらつき (mm)</translation>
+    </message>
+    <message>
+        <source>Axis 1</source>
+        <translation>軸 1</translation>
+    </message>
+    <message>
+        <source>Axis 2</source>
+        <translation>軸 2</translation>
+    </message>
+    <message>
+        <source>User frame</source>
+        <translation>ユーザ座標系</translation>
+    </message>
+    <message>
+        <source>%1: %2 mm and %3° from the true frame</source>
+        <translation>%1：真の座標系から %2 mm、%3°</translation>
+    </message>
+    <message>
+        <source>faded: the true frames</source>
+        <translation>淡色：真の座標系</translation>
+    </message>
+    <message>
+        <source>Origin mark</source>
+        <translation>原点マーク</translation>
+    </message>
+    <message>
+        <source>Mark on x</source>
+        <translation>x 上のマーク</translation>
+    </message>
+    <message>
+        <source>Mark in the plane</source>
+        <translation>平面内のマーク</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,272 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>CalibrationScreen</name>
+    <message>
+        <source>Set up</source>
+        <translation>设置</translation>
+    </message>
+    <message>
+        <source>Teach</source>
+        <translation>示教</translation>
+    </message>
+    <message>
+        <source>Frames</source>
+        <translation>坐标系</translation>
+    </message>
+    <message>
+        <source>Save and use</source>
+        <translation>保存和使用</translation>
+    </message>
+    <message>
+        <source>Positioner</source>
+        <translation>变位机</translation>
+    </message>
+    <message>
+        <source>Type of axis %1</source>
+        <translation>轴 %1 的类型</translation>
+    </message>
+    <message>
+        <source>not in use</source>
+        <translation>未使用</translation>
+    </message>
+    <message>
+        <source>External axis driving axis %1</source>
+        <translation>驱动轴 %1 的外部轴</translation>
+    </message>
+    <message>
+        <source>External axes compared</source>
+        <translation>比较的外部轴数</translation>
+    </message>
+    <message>
+        <source>Axis 1: points 1 to 3</source>
+        <translation>轴 1：点 1 至 3</translation>
+    </message>
+    <message>
+        <source>Axis 2: points 4 to 6</source>
+        <translation>轴 2：点 4 至 6</translation>
+    </message>
+    <message>
+        <source>User frame: points 7 to 9</source>
+        <translation>用户坐标系：点 7 至 9</translation>
+    </message>
+    <message>
+        <source>Calculate</source>
+        <translation>计算</translation>
+    </message>
+    <message>
+        <source>Point %1</source>
+        <translation>点 %1</translation>
+    </message>
+    <message>
+        <source>Clear</source>
+        <translation>清除</translation>
+    </message>
+    <message>
+        <source>Axis 1</source>
+        <translation>轴 1</translation>
+    </message>
+    <message>
+        <source>Axis 2</source>
+        <translation>轴 2</translation>
+    </message>
+    <message>
+        <source>Axis 2 to base</source>
+        <translation>轴 2 相对基座</translation>
+    </message>
+    <message>
+        <source>User frame</source>
+        <translation>用户坐标系</translation>
+    </message>
+    <message>
+        <source>Write and send the calibration file</source>
+        <translation>写入并发送标定文件</translation>
+    </message>
+    <message>
+        <source>Have the controller read it</source>
+        <translation>让控制器读取</translation>
+    </message>
+    <message>
+        <source>Write the report</source>
+        <translation>写入报告</translation>
+    </message>
+    <message>
+        <source>Register wobj_dyn0</source>
+        <translation>注册 wobj_dyn0</translation>
+    </message>
+    <message>
+        <source>Save the object frames</source>
+        <translation>保存工件坐标系</translation>
+    </message>
+    <message>
+        <source>Rewrite the user-frame program</source>
+        <translation>重写用户坐标系程序</translation>
+    </message>
+    <message>
+        <source>Active work object</source>
+        <translation>当前工件</translation>
+    </message>
+    <message>
+        <source>The controller takes point %1.</source>
+        <translation>控制器正在接收点 %1。</translation>
+    </message>
+    <message>
+        <source>Point %1 is cleared.</source>
+        <translation>正在清除点 %1。</translation>
+    </message>
+    <message>
+        <source>Poor group</source>
+        <translation>点组较差</translation>
+    </message>
+    <message>
+        <source>The advisor judges this group poor. Calculate from it all the same?</source>
+        <translation>顾问判断该点组较差。仍然据此计算吗？</translation>
+    </message>
+    <message>
+        <source>Calculate all the same</source>
+        <translation>仍然计算</translation>
+    </message>
+    <message>
+        <source>Teach again</source>
+        <translation>重新示教</translation>
+    </message>
+    <message>
+        <source>The controller calculates the user frame (up to 16 s).</source>
+        <translation>控制器正在计算用户坐标系（最长 16 秒）。</translation>
+    </message>
+    <message>
+        <source>The controller calculates axis %1 (up to 2 s).</source>
+        <translation>控制器正在计算轴 %1（最长 2 秒）。</translation>
+    </message>
+    <message>
+        <source>The frame is calculated.</source>
+        <translation>坐标系已计算。</translation>
+    </message>
+    <message>
+        <source>The controller gave no frame.</source>
+        <translation>控制器未给出坐标系。</translation>
+    </message>
+    <message>
+        <source>The calibration file could not be written.</source>
+        <translation>无法写入标定文件。</translation>
+    </message>
+    <message>
+        <source>The calibration file is sent.</source>
+        <translation>正在发送标定文件。</translation>
+    </message>
+    <message>
+        <source>The calibration file is written and sent.</source>
+        <translation>标定文件已写入并发送。</translation>
+    </message>
+    <message>
+        <source>The calibration file could not be sent.</source>
+        <translation>无法发送标定文件。</translation>
+    </message>
+    <message>
+        <source>The controller is asked to read the calibration file.</source>
+        <translation>已请求控制器读取标定文件。</translation>
+    </message>
+    <message>
+        <source>The report is written to %1.</source>
+        <translation>报告已写入 %1。</translation>
+    </message>
+    <message>
+        <source>The report could not be written: %1</source>
+        <translation>无法写入报告：%1</translation>
+    </message>
+    <message>
+        <source>The controller switches to positioner %1.</source>
+        <translation>控制器正在切换到变位机 %1。</translation>
+    </message>
+    <message>
+        <source>wobj_dyn0 follows positioner %1.</source>
+        <translation>wobj_dyn0 跟随变位机 %1。</translation>
+    </message>
+    <message>
+        <source>The editor did not accept wobj_dyn0.</source>
+        <translation>编辑器未接受 wobj_dyn0。</translation>
+    </message>
+    <message>
+        <source>The object frames are saved.</source>
+        <translation>工件坐标系已保存。</translation>
+    </message>
+    <message>
+        <source>The object frames could not be saved.</source>
+        <translation>无法保存工件坐标系。</translation>
+    </message>
+    <message>
+        <source>The user-frame program is rewritten.</source>
+        <translation>正在重写用户坐标系程序。</translation>
+    </message>
+    <message>
+        <source>The user-frame program is rewritten and sent.</source>
+        <translation>用户坐标系程序已重写并发送。</translation>
+    </message>
+    <message>
+        <source>The user-frame program could not be rewritten.</source>
+        <translation>无法重写用户坐标系程序。</translation>
+    </message>
+    <message>
+        <source>%1 is the active work object.</source>
+        <translation>%1 是当前工件。</translation>
+    </message>
+    <message>
+        <source>%1 could not be activated.</source>
+        <translation>无法激活 %1。</translation>
+    </message>
+    <message>
+        <source>x %1 y %2 z %3 mm, a %4 b %5 c %6°</source>
+        <translation>x %1 y %2 z %3 毫米，a %4 b %5 c %6°</translation>
+    </message>
+    <message>
+        <source>x %1 y %2 z %3 mm; external axes %4</source>
+        <translation>x %1 y %2 z %3 毫米；外部轴 %4</translation>
+    </message>
+    <message>
+        <source>not taught</source>
+        <translation>未示教</translation>
+    </message>
+    <message>
+        <source>taught</source>
+        <translation>已示教</translation>
+    </message>
+    <message>
+        <source>refused</source>
+        <translation>被拒绝</translation>
+    </message>
+    <message>
+        <source>Teach the three points; the advisor then judges them.</source>
+        <translation>请示教这三个点，随后顾问会评估它们。</translation>
+    </message>
+    <message>
+        <source>x solid, y dashed, z dotted; circles: taught points</source>
+        <translation>x 实线，y 虚线，z 点线；圆圈：已示教的点</translation>
+    </message>
+    <message>
+        <source>No positioner changed since the calibration file was read.</source>
+        <translation>自读取标定文件以来，没有变位机发生变化。</translation>
+    </message>
+    <message>
+        <source>Changed since the calibration file was read: positioner %1.</source>
+        <translation>自读取标定文件以来已更改：变位机 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>FrameDrawing</name>
+    <message>
+        <source>Top view (x to the right, y up)</source>
+        <translation>俯视图（x 向右，y 向上）</translation>
+    </message>
+    <message>
+        <source>Side view (x to the right, z up)</source>
+        <translation>侧视图（x 向右，z 向上）</translation>
+    </message>
+    <message>
+        <source>%1 mm</source>
+        <translation>%1 mm</translation>
+    </message>
+</context>
+<context>
     <name>PositionerAdvisor</name>
     <message>
         <source>good</source>
@@ -661,10 +927,6 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
         <translation>x 实线，y 虚线，z 点线</translation>
     </message>
     <message>
-        <source>axis %1: type %2 on external axis index %3</source>
-        <translation>轴 %1：类型 %2，外部轴索引 %3</translation>
-    </message>
-    <message>
         <source>axis %1: not in use</source>
         <translation>轴 %1：未使用</translation>
     </message>
@@ -758,6 +1020,10 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
         <source>and %1 more; positioner-tool check lists them all</source>
         <translation>另有 %1 个；positioner-tool check 会列出全部</translation>
     </message>
+    <message>
+        <source>axis %1: type %2, driven by external axis %3 (in the file: type %4, index %5 = %6 robot axes + %3)</source>
+        <translation>轴 %1：类型 %2，由外部轴 %3 驱动（文件中：类型 %4，索引 %5 = %6 个机器人轴 + %3）</translation>
+    </message>
 </context>
 <context>
     <name>QObject</name>
@@ -772,6 +1038,92 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
     <message>
         <source>Failed to get GLOBAL.var.</source>
         <translation>获取 GLOBAL.var 失败。</translation>
+    </message>
+</context>
+<context>
+    <name>ScreenWindow</name>
+    <message>
+        <source>Positioner calibration</source>
+        <translation>变位机标定</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+</context>
+<context>
+    <name>SimulatedCellPanel</name>
+    <message>
+        <source>Simulated cell</source>
+        <translation>模拟工作站</translation>
+    </message>
+    <message>
+        <source>Cell</source>
+        <translation>工作站</translation>
+    </message>
+    <message>
+        <source>Standard cell</source>
+        <translation>标准工作站</translation>
+    </message>
+    <message>
+        <source>Tilted positioner</source>
+        <translation>倾斜的变位机</translation>
+    </message>
+    <message>
+        <source>Positioner axis 1</source>
+        <translation>变位机轴 1</translation>
+    </message>
+    <message>
+        <source>Positioner axis 2</source>
+        <translation>变位机轴 2</translation>
+    </message>
+    <message>
+        <source>What the tool touches</source>
+        <translation>工具触碰的位置</translation>
+    </message>
+    <message>
+        <source>Marker on the table</source>
+        <translation>台面上的标记</translation>
+    </message>
+    <message>
+        <source>Touch</source>
+        <translation>触碰</translation>
+    </message>
+    <message>
+        <source>Touch noise (mm)</source>
+        <translation>触碰误差（毫米）</translation>
+    </message>
+    <message>
+        <source>Axis 1</source>
+        <translation>轴 1</translation>
+    </message>
+    <message>
+        <source>Axis 2</source>
+        <translation>轴 2</translation>
+    </message>
+    <message>
+        <source>User frame</source>
+        <translation>用户坐标系</translation>
+    </message>
+    <message>
+        <source>%1: %2 mm and %3° from the true frame</source>
+        <translation>%1：与真实坐标系相差 %2 毫米和 %3°</translation>
+    </message>
+    <message>
+        <source>faded: the true frames</source>
+        <translation>淡色：真实坐标系</translation>
+    </message>
+    <message>
+        <source>Origin mark</source>
+        <translation>原点标记</translation>
+    </message>
+    <message>
+        <source>Mark on x</source>
+        <translation>x 轴上的标记</translation>
+    </message>
+    <message>
+        <source>Mark in the plane</source>
+        <translation>平面内的标记</translation>
     </message>
 </context>
 </TS>

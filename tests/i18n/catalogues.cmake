@@ -4,7 +4,7 @@
 #
 #   cmake -DLUPDATE=<lupdate> -DSOURCE_DIR=<checkout> -DWORK_DIR=<scratch> -P catalogues.cmake
 file(REMOVE_RECURSE ${WORK_DIR})
-foreach(folder positioner userframedyn advisor tool translations)
+foreach(folder positioner userframedyn advisor tool framedrawing screen translations)
   if(IS_DIRECTORY ${SOURCE_DIR}/${folder})
     file(COPY ${SOURCE_DIR}/${folder} DESTINATION ${WORK_DIR})
   endif()

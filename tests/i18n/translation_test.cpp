@@ -35,7 +35,8 @@ TEST_F(PositionerCell, AGermanHostSeesTheGermanBox)
 // Where each folder's texts are looked up at run time: the library's with
 // QObject::tr, its companions under contexts of their own.
 const std::pair<const char*, const char*> lookupContextOfFolder[] = {
-    {"positioner", "QObject"}, {"userframedyn", "QObject"}, {"advisor", "PositionerAdvisor"}, {"tool", "PositionerTool"}};
+    {"positioner", "QObject"}, {"userframedyn", "QObject"}, {"advisor", "PositionerAdvisor"}, {"tool", "PositionerTool"},
+    {"framedrawing", "FrameDrawing"}};
 
 // lupdate's catalogue of one folder, as a pendant team would make it.
 QString catalogueOf(const QString& folder)

@@ -32,6 +32,8 @@ set(expectations
   "libpositioner-sim|has|${lib}/cmake/Positioner/PositionerSimTargets.cmake"
   "libpositioner-sim|has|./usr/include/positioner-sim/controllersim/startcontroller.h"
   "libpositioner-sim|has|./usr/include/positioner-sim/controllersim/cellmodel.h"
+  "libpositioner-sim|has|./usr/bin/positioner-screen"
+  "libpositioner-sim|has|./usr/share/applications/positioner-screen.desktop"
   "libpositioner-sim|lacks|libpositioner\\.so|/include/positioner/|advisortrials")
 foreach(package libpositioner0 libpositioner-dev libpositioner-sim)
   list(APPEND expectations "${package}|has|./usr/share/doc/${package}/copyright")

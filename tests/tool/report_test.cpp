@@ -10,9 +10,12 @@
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTextStream>
 
+#include <cmath>
 #include <iostream>
 
 namespace {
@@ -96,6 +99,49 @@ TEST(ReportInBrowser, LoadsCleanlyAndDrawsTheFramesOfEachPositionerInUse)
 
     // The drawings are proven by the DOM; the screenshot stays for a look.
     EXPECT_FALSE(QImage(screenshot).isNull()) << "no screenshot";
+}
+
+// What the page says of a positioner that the file alone leaves unclear: the
+// axis values as the file writes them, the units, the legend's rows, the arrows.
+TEST(ReportPage, ExplainsTheFilesAxisValuesUnitsAndDirections)
+{
+    QString out;
+    QTextStream stream(&out);
+    const QString page = toolWork(QStringLiteral("explained.html"));
+    ASSERT_EQ(tool::runTool({QStringLiteral("positioner-tool"), QStringLiteral("report"), toolData(QStringLiteral("after.xml")),
+                             QStringLiteral("-o"), page, QStringLiteral("--axis-count"), QStringLiteral("6")},
+                            stream, stream),
+              tool::Clean)
+        << out.toStdString();
+    const QString html = QString::fromUtf8(readAll(page));
+    // <Axes2Type>0</Axes2Type> and <Axes2Index>8</Axes2Index> with six robot axes.
+    EXPECT_TRUE(html.contains(QStringLiteral(
+        "axis 2: type 1, driven by external axis 2 (in the file: type 0, index 8 = 6 robot axes + 2)")));
+    for (const char* column : {"<th>x (mm)</th>", "<th>c (°)</th>"})
+        EXPECT_TRUE(html.contains(QString::fromUtf8(column))) << column;
+
+    const QString drawing = html.mid(html.indexOf(QLatin1String("<svg class=\"drawing\"")));
+    // Each colour on a row of its own, however long its name is in the reader's language.
+    static const QRegularExpression legendRow(QStringLiteral("<rect x=\"0\" y=\"([0-9.]+)\" width=\"14\""));
+    QStringList rows;
+    for (auto match = legendRow.globalMatch(drawing.left(drawing.indexOf(QLatin1String("<g class=\"view\""))));
+         match.hasNext();)
+        rows << match.next().captured(1);
+    EXPECT_EQ(rows.size(), 3);
+    EXPECT_EQ(QSet<QString>(rows.begin(), rows.end()).size(), rows.size()) << rows.join(' ').toStdString();
+    // An arrowhead for every axis that is not seen end-on, a letter for each.
+    static const QRegularExpression axisLine(
+        QStringLiteral("<line x1=\"([-0-9.]+)\" y1=\"([-0-9.]+)\" x2=\"([-0-9.]+)\" y2=\"([-0-9.]+)\" stroke-width=\"2\""));
+    int axes = 0;
+    int seenAlong = 0;
+    for (auto match = axisLine.globalMatch(drawing); match.hasNext(); ++axes) {
+        const auto line = match.next();
+        const auto at = [&line](int k) { return line.captured(k).toDouble(); };
+        seenAlong += std::hypot(at(3) - at(1), at(4) - at(2)) >= 1.0;
+    }
+    EXPECT_GT(seenAlong, 0);
+    EXPECT_EQ(drawing.count(QLatin1String("<polygon")), seenAlong);
+    EXPECT_EQ(drawing.count(QRegularExpression(QStringLiteral("<text [^>]*>[xyz]</text>"))), axes);
 }
 
 }  // namespace

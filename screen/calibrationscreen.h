@@ -1,0 +1,152 @@
+// The operator's calibration screen: a host of the positioner library and its
+// advisor, and nothing else, so that a pendant team can take it as it stands.
+//
+// Every request that makes the library wait runs through one place
+// (runRequest): the busy indicator moves, the pages are disabled so that no
+// second request can start while the library processes the host's events, and
+// the outcome is shown when the library returns.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <array>
+#include <functional>
+
+class PositionerData;
+class BusyIndicator;
+class FrameView;
+class QButtonGroup;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QSpinBox;
+class QTabWidget;
+
+class CalibrationScreen : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit CalibrationScreen(PositionerData& positioner, QWidget* parent = nullptr);
+
+    // The drawing of the selected positioner's frames, for hosts that add to it.
+    FrameView* frameView() const { return frameView_; }
+    bool isBusy() const { return busy_; }
+
+signals:
+    // Point n was taught; result is what the library answered.
+    void pointTaught(int n, int result);
+    // A group's frame (0 axis 1, 1 axis 2, 2 user frame) was calculated.
+    void frameCalculated(int group, bool stored);
+    // A request started or ended: anything that could start another one waits.
+    void busyChanged(bool busy);
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    enum class PointState { NotTaught, Taken, Refused };
+    struct PointRow
+    {
+        QLabel* name = nullptr;
+        QPushButton* teach = nullptr;
+        QPushButton* clear = nullptr;
+        QLabel* state = nullptr;
+        QLabel* position = nullptr;
+        QLabel* advice = nullptr;
+        PointState status = PointState::NotTaught;
+        int result = 1;
+        QString adviceText;
+    };
+    struct GroupBox
+    {
+        QGroupBox* box = nullptr;
+        QLabel* verdict = nullptr;
+        QLabel* frame = nullptr;
+        QPushButton* calculate = nullptr;
+    };
+
+    QWidget* buildSetupPage();
+    QWidget* buildTeachPage();
+    QWidget* buildFramesPage();
+    QWidget* buildSavePage();
+    void retranslate();
+
+    void selectPositioner(int index);
+    void storeAxisSetup();
+    void teach(int n);
+    void clearPoint(int n);
+    void calculate(int group);
+    void writeAndSend();
+    void askControllerToRead();
+    void writeReport();
+    void registerDynamicWorkObject();
+    void saveObjectFrames();
+    void rewriteUserFrameProgram();
+    void activateWorkObject(int which);
+
+    // Runs a request of the library that waits, with the screen busy meanwhile.
+    // A sentence made anew in the language of the moment.
+    using Sentence = std::function<QString()>;
+    bool runRequest(const QString& what, const std::function<bool()>& request);
+    // The outcome of the last request: what was done, or why it failed.
+    void showOutcome(bool ok, const Sentence& done, const Sentence& failed);
+    void showOutcomeText();
+
+    void refresh();
+    void refreshPoint(int n);
+    void refreshGroup(int group);
+    QString pointText(int n) const;
+    QString frameText(const double (&frame)[6]) const;
+    QString calibrationFile() const;
+
+    PositionerData& positioner_;
+    bool busy_ = false;
+
+    QTabWidget* pages_ = nullptr;
+    BusyIndicator* busyIndicator_ = nullptr;
+    QLabel* busyText_ = nullptr;
+    QLabel* outcome_ = nullptr;
+    bool outcomeOk_ = true;
+    Sentence outcomeText_;
+
+    // Set up
+    QLabel* positionerLabel_ = nullptr;
+    QSpinBox* positionerNumber_ = nullptr;
+    QLabel* typeLabels_[2] = {};
+    QSpinBox* types_[2] = {};
+    QLabel* indexLabels_[2] = {};
+    QSpinBox* indices_[2] = {};
+    QLabel* comparedLabel_ = nullptr;
+    QSpinBox* compared_ = nullptr;
+
+    // Teach
+    std::array<PointRow, 9> points_;
+    std::array<GroupBox, 3> groups_;
+
+    // Frames
+    FrameView* frameView_ = nullptr;
+    QLabel* frameNames_[4] = {};
+    QLabel* frameValues_[4] = {};
+
+    // Save and use
+    QLabel* changed_ = nullptr;
+    QPushButton* writeSend_ = nullptr;
+    QPushButton* controllerReads_ = nullptr;
+    QPushButton* report_ = nullptr;
+    QPushButton* register_ = nullptr;
+    QPushButton* saveFrames_ = nullptr;
+    QPushButton* rewriteProgram_ = nullptr;
+    QGroupBox* activeBox_ = nullptr;
+    QRadioButton* wobj0_ = nullptr;
+    QRadioButton* wobjDyn0_ = nullptr;
+    QButtonGroup* activeGroup_ = nullptr;
+};
+
+// Controls sized for a finger rather than a mouse, for the whole window.
+QString touchStyleSheet();
+
+// Why an operation failed, as the operator reads it.
+QString failureText(const QString& operationMessage);
