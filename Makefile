@@ -112,7 +112,8 @@ package: build
 # deliberate one is taken into the baseline with abi-baseline.
 ABI_BASELINE := abi/libpositioner.abi
 ABI_LIBRARY = $(BUILD)/positioner/libpositioner.so
-ABI_HEADERS := positioner/positioner_global.h positioner/positionerdata.h positioner/positionerparm.h \
+ABI_HEADERS := positioner/positioner_global.h positioner/positionerdata.h positioner/positionerdiagnostics.h \
+               positioner/positionerparm.h \
                positioner/positionervariables.h positioner/teachedpoint.h userframedyn/userframedyneditor.h
 
 ABIDW = abidw --no-corpus-path --no-comp-dir-path --short-locs --drop-private-types \

@@ -1,6 +1,9 @@
 #include "atomicsave.h"
 
+#include "failurerecord.h"
+
 #include <QByteArray>
+#include <QFile>
 #include <QSaveFile>
 
 #include <fcntl.h>
@@ -8,6 +11,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <istream>
 #include <streambuf>
 
@@ -51,11 +55,36 @@ private:
     const int fd_;
 };
 
+namespace Diagnostics = PositionerDiagnostics;
+
+// The line of the file, from 1, at which the parser stopped.
+qint64 lineAt(const QString& path, qint64 offset)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    return 1 + file.read(std::max<qint64>(offset, 0)).count('\n');
+}
+
+void parseFailure(const QString& path, const pugi::xml_parse_result& result)
+{
+    Diagnostics::Failure f;
+    f.step = Diagnostics::Step::Parse;
+    f.subject = path;
+    f.systemReason = QString::fromLatin1(result.description());
+    f.offset = result.offset;
+    f.line = lineAt(path, result.offset);
+    Diagnostics::record(f);
+}
+
 }  // namespace
 
 bool isUsablePath(const QString& path)
 {
-    return !path.contains(QChar(0));
+    if (!path.contains(QChar(0)))
+        return true;
+    Diagnostics::about(Diagnostics::Step::PathHoldsNul, path);
+    return false;
 }
 
 bool loadXml(pugi::xml_document& document, const QString& path, unsigned int options)
@@ -65,17 +94,27 @@ bool loadXml(pugi::xml_document& document, const QString& path, unsigned int opt
     // Opened without waiting, so that a pipe with no writer cannot hold the
     // host's thread; only a regular file is read.
     const int fd = ::open(path.toLocal8Bit().constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        Diagnostics::systemError(Diagnostics::Step::Open, path, errno);
         return false;
+    }
     struct stat info {};
-    bool loaded = false;
-    if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) {
+    pugi::xml_parse_result result;
+    if (::fstat(fd, &info) != 0) {
+        Diagnostics::systemError(Diagnostics::Step::Read, path, errno);
+        result.status = pugi::status_io_error;
+    } else if (!S_ISREG(info.st_mode)) {
+        Diagnostics::about(Diagnostics::Step::NotRegularFile, path);
+        result.status = pugi::status_io_error;
+    } else {
         DescriptorReader file(fd);
         std::istream stream(&file);
-        loaded = document.load(stream, options, pugi::encoding_auto);
+        result = document.load(stream, options, pugi::encoding_auto);
+        if (!result)
+            parseFailure(path, result);
     }
     ::close(fd);
-    return loaded;
+    return bool(result);
 }
 
 bool saveXml(const pugi::xml_document& document, const QString& path, const char* indent,
@@ -86,15 +125,22 @@ bool saveXml(const pugi::xml_document& document, const QString& path, const char
     // Unbuffered: a buffered QSaveFile flushes only in commit(), where a failed
     // write goes unnoticed and the truncated file replaces the old one.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        Diagnostics::deviceError(Diagnostics::Step::Write, path, file, errno);
         return false;
+    }
     DeviceWriter writer(file);
     document.save(writer, indent, flags, encoding);
     if (!writer.finish()) {
+        Diagnostics::deviceError(Diagnostics::Step::Write, path, file, errno);
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit()) {
+        Diagnostics::deviceError(Diagnostics::Step::Replace, path, file, errno);
+        return false;
+    }
+    return true;
 }
 
 DeviceWriter::DeviceWriter(QIODevice& device) : device_(device)

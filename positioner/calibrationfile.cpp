@@ -3,6 +3,7 @@
 #include "positionerdata.h"
 
 #include "atomicsave.h"
+#include "failurerecord.h"
 #include "filestamp.h"
 #include "indexrange.h"
 #include "noexceptions.h"
@@ -62,12 +63,26 @@ double finiteOrZero(double value)
     return std::isfinite(value) ? value : 0.0;
 }
 
-bool framesAreFinite(const PositionerParm& p)
+// The frames of record i; false, naming the first that holds NaN or infinity,
+// when any does.
+bool framesAreFinite(const PositionerParm& p, int i)
 {
-    const auto finite = [](const double* frame) {
-        return std::all_of(frame, frame + 6, [](double value) { return std::isfinite(value); });
-    };
-    return finite(p.axes1Frame) && finite(p.axes2Frame) && finite(p.axes2FrameToBase) && finite(p.userFrame);
+    const struct
+    {
+        const double* values;
+        const char* name;
+    } frames[] = {{p.axes1Frame, "axes1Frame"},
+                  {p.axes2Frame, "axes2Frame"},
+                  {p.axes2FrameToBase, "axes2FrameToBase"},
+                  {p.userFrame, "userFrame"}};
+    for (const auto& frame : frames) {
+        if (!std::all_of(frame.values, frame.values + 6, [](double value) { return std::isfinite(value); })) {
+            PositionerDiagnostics::about(PositionerDiagnostics::Step::NotFinite,
+                                         QStringLiteral("parms[%1].%2").arg(i).arg(QLatin1String(frame.name)));
+            return false;
+        }
+    }
+    return true;
 }
 
 // A frame text straight from the document: only the parts that are taken are
@@ -106,9 +121,12 @@ void readRecord(PositionerData& d, pugi::xml_node entry, PositionerParm& p)
 
 bool PositionerData::writePositionerFile(QString path)
 {
+    const PositionerDiagnostics::Scope scope("writePositionerFile");
     return PositionerGuard::orFailure(false, [&] {
-        if (!std::all_of(parms, parms + positionerCount, framesAreFinite))
-            return false;
+        for (int i = 0; i < positionerCount; ++i) {
+            if (!framesAreFinite(parms[i], i))
+                return false;
+        }
         pugi::xml_document document;
         PositionerFiles::setDeclaration(document.append_child(pugi::node_declaration));
         PositionerFiles::appendDateComment(document);
@@ -136,6 +154,7 @@ bool PositionerData::writePositionerFile(QString path)
 
 bool PositionerData::readPositionerFile(QString path)
 {
+    const PositionerDiagnostics::Scope scope("readPositionerFile");
     return PositionerGuard::orFailure(false, [&] {
         pugi::xml_document document;
         if (!PositionerFiles::loadXml(document, path, pugi::parse_pi))
@@ -167,6 +186,7 @@ QString PositionerData::posDoubleToQstr(double* const values, int count)
 
 void PositionerData::posQstrToDouble(QString text, double* const values, int count)
 {
+    const PositionerDiagnostics::Scope scope("posQstrToDouble");
     // The first `count` parts only: splitting a text of millions of commas
     // would not fit in memory, and the parts after them are never used.
     PositionerGuard::orFailure(false, [&] {

@@ -3,28 +3,47 @@
 #include "positionerdata.h"
 
 #include "atomicsave.h"
+#include "failurerecord.h"
 #include "noexceptions.h"
 #include "variableset.h"
 
 #include <dataaccess/dataaccess.h>
 
+namespace {
+
+namespace Diagnostics = PositionerDiagnostics;
+
+// The service says only whether it copied the file.
+bool transferred(bool done, Diagnostics::Step refusal, const QString& controllerPath)
+{
+    if (!done)
+        Diagnostics::about(refusal, controllerPath);
+    return done;
+}
+
+}  // namespace
+
 // A path with a NUL would reach the transfer cut short, naming another file.
 bool PositionerData::getFileFromCtrl(QString controllerPath, QString localPath)
 {
+    const Diagnostics::Scope scope("getFileFromCtrl");
     if (!PositionerFiles::isUsablePath(controllerPath) || !PositionerFiles::isUsablePath(localPath))
         return false;
-    return PositionerGuard::orFailure(false, [&] {
-        return DataAccess::GetFileFromController2TPU(controllerPath, localPath, false);
-    });
+    return transferred(PositionerGuard::orFailure(false, [&] {
+                           return DataAccess::GetFileFromController2TPU(controllerPath, localPath, false);
+                       }),
+                       Diagnostics::Step::FetchRefused, controllerPath);
 }
 
 bool PositionerData::sendFileToCtrl(QString localPath, QString controllerPath)
 {
+    const Diagnostics::Scope scope("sendFileToCtrl");
     if (!PositionerFiles::isUsablePath(localPath) || !PositionerFiles::isUsablePath(controllerPath))
         return false;
-    return PositionerGuard::orFailure(false, [&] {
-        return DataAccess::SendFileFromTPU2Controller(localPath, controllerPath, false);
-    });
+    return transferred(PositionerGuard::orFailure(false, [&] {
+                           return DataAccess::SendFileFromTPU2Controller(localPath, controllerPath, false);
+                       }),
+                       Diagnostics::Step::SendRefused, controllerPath);
 }
 
 void PositionerData::rdeReadFileCode()

@@ -2,6 +2,7 @@
 #include "positionerdata.h"
 
 #include "atomicsave.h"
+#include "failurerecord.h"
 #include "filestamp.h"
 #include "noexceptions.h"
 
@@ -137,7 +138,13 @@ QString initValue(const PositionerData& d)
 bool isWritable(const PositionerData& d)
 {
     const auto finite = [](double value) { return std::isfinite(value); };
-    return std::all_of(d.dynUframe, d.dynUframe + 6, finite) && std::all_of(d.dynOframe, d.dynOframe + 6, finite);
+    const bool uframe = std::all_of(d.dynUframe, d.dynUframe + 6, finite);
+    if (!uframe || !std::all_of(d.dynOframe, d.dynOframe + 6, finite)) {
+        PositionerDiagnostics::about(PositionerDiagnostics::Step::NotFinite,
+                                     uframe ? QStringLiteral("dynOframe") : QStringLiteral("dynUframe"));
+        return false;
+    }
+    return true;
 }
 
 bool rewriteGlobalVar(PositionerData& d, const QString& path)
@@ -173,5 +180,6 @@ bool rewriteGlobalVar(PositionerData& d, const QString& path)
 
 bool PositionerData::writeGlobalVarFile(QString path)
 {
+    const PositionerDiagnostics::Scope scope("writeGlobalVarFile");
     return PositionerGuard::orFailure(false, [&] { return rewriteGlobalVar(*this, path); });
 }
