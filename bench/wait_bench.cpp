@@ -162,6 +162,9 @@ int main(int argc, char** argv)
     const double bare = allocationsPerCall(50, [&] { positioner->delay_MSec(16); });
     const double clear = allocationsPerCall(50, [&] { positioner->clearTeachedPoint(3); });
     const double teach = allocationsPerCall(1000, [&] { positioner->teachPoint(3); });
+    // The counter's own check: a failure with the system's words allocates.
+    const QString missing = QStringLiteral("/nonexistent/positionercalibframepar.xml");
+    const double failed = allocationsPerCall(50, [&] { positioner->readPositionerFile(missing); });
     PositionerData::destroy();
     std::printf("allocations per call on success (teachPoint answers %d)\n", teachResult);
     std::printf("  delay_MSec(16)         %6.2f\n", bare);
@@ -169,5 +172,6 @@ int main(int argc, char** argv)
                 clear <= bare ? "met" : "MISSED");
     std::printf("  teachPoint (accepted)  %6.2f   goal 0                         %s\n", teach,
                 teach == 0.0 ? "met" : "MISSED");
+    std::printf("  readPositionerFile of a missing file, failing: %.2f (the counter counts)\n", failed);
     return 0;
 }
