@@ -7,26 +7,11 @@
 
 #include <indexrange.h>
 
-#include <cmath>
-
 namespace PositionerAdvisor {
 
 namespace {
 
 using namespace TeachingLimits;
-
-// The first other taught point of n's group at which fails(other) holds; 0
-// when there is none.
-template <typename Fails>
-int firstFailing(const CalibrationPoints& points, int n, Fails fails)
-{
-    const int first = pointsPerGroup * groupOf(n) + 1;
-    for (int other = first; other < first + pointsPerGroup; ++other) {
-        if (other != n && points.isTaught(other) && fails(other))
-            return other;
-    }
-    return 0;
-}
 
 class Checks
 {
@@ -36,13 +21,18 @@ public:
     {
     }
 
+    auto taught() const
+    {
+        return [this](int other) { return points_.isTaught(other); };
+    }
+
     // Finds the point that made the check fail, keeping its measure.
     template <typename Measure, typename Fails>
     void find(TeachCheck check, double limit, Measure measure, Fails fails)
     {
         e_.check = check;
         e_.limit = limit;
-        e_.comparedWith = firstFailing(points_, n_, [&](int other) {
+        e_.comparedWith = firstFailingOther(n_, taught(), [&](int other) {
             e_.measured = measure(other);
             return fails(e_.measured);
         });
@@ -53,42 +43,26 @@ public:
     double cartesian(int other) const { return runDistance(point(n_), point(other), 0, m_); }
     double external(int other) const { return runDistance(point(n_), point(other), m_, length_); }
 
-    // The own axis's movement and the others', as checkAuxjIdRun sums them.
-    void axisRuns(int other, double& own, double& others) const
-    {
-        own = 0.0;
-        others = 0.0;
-        for (int a = 0; a < length_; ++a) {
-            const double moved = std::fabs(point(n_).values[m_ + a] - point(other).values[m_ + a]);
-            (a == e_.externalAxis ? own : others) += moved;
-        }
-    }
-
     void explainIdRun(int result)
     {
         // The library stops at the first point that fails either test; the
         // result says which test that was.
-        const int other = firstFailing(points_, n_, [&](int candidate) {
-            double own = 0.0;
-            double others = 0.0;
-            axisRuns(candidate, own, others);
-            return own < minOwnAxisMovement || others > maxOtherAxesMovement;
+        AxisMovement moved;
+        const int other = firstFailingOther(n_, taught(), [&](int candidate) {
+            moved = axisMovement(point(n_), point(candidate), m_, length_, e_.externalAxis);
+            return axisRunFailure(moved) != 0;
         });
-        double own = 0.0;
-        double others = 0.0;
-        if (other != 0)
-            axisRuns(other, own, others);
-        const bool ownFailed = other != 0 && own < minOwnAxisMovement;
+        const int failure = other != 0 ? axisRunFailure(moved) : 0;
         if (result == -3) {
             e_.check = TeachCheck::OwnAxisNotTurned;
             e_.limit = minOwnAxisMovement;
-            e_.comparedWith = ownFailed ? other : 0;
-            e_.measured = ownFailed ? own : 0.0;
+            e_.comparedWith = failure == 1 ? other : 0;
+            e_.measured = failure == 1 ? moved.own : 0.0;
         } else {
             e_.check = TeachCheck::OtherAxesTurned;
             e_.limit = maxOtherAxesMovement;
-            e_.comparedWith = other != 0 && !ownFailed ? other : 0;
-            e_.measured = e_.comparedWith != 0 ? others : 0.0;
+            e_.comparedWith = failure == 2 ? other : 0;
+            e_.measured = failure == 2 ? moved.others : 0.0;
         }
     }
 
@@ -131,7 +105,7 @@ PointExplanation explainTeachResult(const CalibrationPoints& points, int n, int 
         e.check = TeachCheck::Accepted;
         break;
     case 0:
-        e.check = PositionerIndex::isPositioner(points.positionerID) ? TeachCheck::UnknownResult
+        e.check = Positioner::isPositioner(points.positionerID) ? TeachCheck::UnknownResult
                                                                      : TeachCheck::NoPositioner;
         break;
     case -1:
@@ -149,7 +123,7 @@ PointExplanation explainTeachResult(const CalibrationPoints& points, int n, int 
         if (!axisPoint) {
             checks.find(TeachCheck::PositionerTurned, externalMovementLimit, external,
                         [](double sum) { return !(sum < externalMovementLimit); });
-        } else if (!PositionerIndex::inRange(e.externalAxis, e.comparedAxes)) {
+        } else if (!Positioner::inRange(e.externalAxis, e.comparedAxes)) {
             e.check = TeachCheck::OwnAxisNotCompared;
         } else {
             checks.explainIdRun(result);

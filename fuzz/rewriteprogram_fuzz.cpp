@@ -6,7 +6,6 @@
 #include <positionerdata.h>
 #include <programrules.h>
 
-#include <QBuffer>
 #include <QByteArrayList>
 
 #include <cstdint>
@@ -73,23 +72,26 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         }
         return p;
     }();
-    (void)positioner;
 
-    QByteArray program(reinterpret_cast<const char*>(data), static_cast<int>(size));
-    QBuffer in(&program);
+    static const Positioner::Replacements with = [] {
+        Positioner::Replacements r;
+        r.dateComment = QStringLiteral("<!-- Date(ymd)/time(hms) 2024/05/06 14:21:09 -->");
+        for (int n = 1; n <= 5; ++n)
+            r.pointNumbers[n - 1] = positioner->posDoubleToQstr(positioner->parms[n - 1].userFrame, 6);
+        return r;
+    }();
+
+    const QByteArray program(reinterpret_cast<const char*>(data), static_cast<int>(size));
     QByteArray rewritten;
-    QBuffer out(&rewritten);
-    in.open(QIODevice::ReadOnly);
-    out.open(QIODevice::WriteOnly);
     int wobj = 0;
-    const bool done = UserFrameDynProgram::rewrite(in, out, wobj, limit);
+    const bool done = Positioner::rewrite(program, rewritten, wobj, with, limit);
 
     const QByteArrayList before = linesOf(program);
     if (!done) {
         bool reason = program.startsWith("\xff\xfe") || program.startsWith("\xfe\xff") ||
                       program.startsWith(QByteArray("\0\0\xfe\xff", 4));
         for (const QByteArray& line : before) {
-            reason = reason || line.size() > limit || line.contains("<expr>GETTRKWOBJ") ||
+            reason = reason || line.contains("<expr>GETTRKWOBJ") ||
                      (holdsLoneCr(line) &&
                       (line.contains("Date") || line.contains("<dest>wobj") || line.contains("<expr>GETTRKWOBJ")));
         }

@@ -2,7 +2,6 @@
 
 #include "failurerecord.h"
 
-#include <QByteArray>
 #include <QFile>
 #include <QSaveFile>
 
@@ -12,69 +11,97 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <istream>
-#include <streambuf>
+#include <string>
 
-namespace PositionerFiles {
+namespace Positioner {
 
 namespace {
 
-// The opened file as pugixml's stream loader reads it: the loader asks for the
-// size, reads that many bytes and ends the document where its file loader
-// would.
-class DescriptorReader : public std::streambuf
-{
-public:
-    explicit DescriptorReader(int fd) : fd_(fd) {}
-
-protected:
-    std::streamsize xsgetn(char* data, std::streamsize size) override
-    {
-        std::streamsize done = 0;
-        while (done < size) {
-            const ssize_t n = ::read(fd_, data + done, static_cast<size_t>(size - done));
-            if (n <= 0)
-                break;
-            done += n;
-        }
-        return done;
-    }
-
-    pos_type seekoff(off_type offset, std::ios_base::seekdir from, std::ios_base::openmode) override
-    {
-        const int whence = from == std::ios_base::beg ? SEEK_SET : from == std::ios_base::cur ? SEEK_CUR : SEEK_END;
-        return pos_type(off_type(::lseek(fd_, offset, whence)));
-    }
-
-    pos_type seekpos(pos_type position, std::ios_base::openmode which) override
-    {
-        return seekoff(off_type(position), std::ios_base::beg, which);
-    }
-
-private:
-    const int fd_;
-};
-
 namespace Diagnostics = PositionerDiagnostics;
 
-// The line of the file, from 1, at which the parser stopped.
-qint64 lineAt(const QString& path, qint64 offset)
+// The document's bytes, gathered for one write.
+struct Buffer : pugi::xml_writer
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    std::string bytes;
+
+    void write(const void* data, size_t size) override { bytes.append(static_cast<const char*>(data), size); }
+};
+
+// The line, from 1, of the file's byte at offset; 0 when it cannot be read.
+// The parser's buffer cannot tell: parsing rewrites it in place.
+qint64 lineAt(QFile& file, qint64 offset)
+{
+    if (!file.seek(0))
         return 0;
-    return 1 + file.read(std::max<qint64>(offset, 0)).count('\n');
+    const QByteArray head = file.read(offset);
+    return head.size() == offset ? 1 + head.count('\n') : 0;
 }
 
-void parseFailure(const QString& path, const pugi::xml_parse_result& result)
+// The whole of the opened file, in a buffer that the document takes over and
+// frees, ended by a NUL as pugixml's own load_file ends it: what follows a NUL
+// in the file does not count.
+bool loadOpened(pugi::xml_document& document, const QString& path, int fd, size_t size, unsigned int options)
+{
+    QFile file;
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle)) {
+        Diagnostics::deviceError(Diagnostics::Step::Open, path, file, errno);
+        return false;
+    }
+    void* const buffer = pugi::get_memory_allocation_function()(size + 1);
+    if (!buffer) {
+        Diagnostics::systemError(Diagnostics::Step::OutOfMemory, path, ENOMEM);
+        return false;
+    }
+    if (file.read(static_cast<char*>(buffer), qint64(size)) != qint64(size)) {
+        Diagnostics::deviceError(Diagnostics::Step::Read, path, file, errno);
+        pugi::get_memory_deallocation_function()(buffer);
+        return false;
+    }
+    static_cast<char*>(buffer)[size] = '\0';
+    const pugi::xml_parse_result result =
+        document.load_buffer_inplace_own(buffer, size + 1, options, pugi::encoding_auto);
+    if (!result) {
+        Diagnostics::Failure f;
+        f.step = Diagnostics::Step::Parse;
+        f.subject = path;
+        f.systemReason = QString::fromLatin1(result.description());
+        f.offset = result.offset;
+        // A document in another encoding was parsed from a converted copy,
+        // whose offsets are no places in the file.
+        if (result.encoding == pugi::encoding_utf8)
+            f.line = lineAt(file, std::clamp<qint64>(result.offset, 0, qint64(size)));
+        Diagnostics::record(f);
+    }
+    return bool(result);
+}
+
+void tooLarge(const QString& path, qint64 size)
 {
     Diagnostics::Failure f;
-    f.step = Diagnostics::Step::Parse;
+    f.step = Diagnostics::Step::TooLarge;
     f.subject = path;
-    f.systemReason = QString::fromLatin1(result.description());
-    f.offset = result.offset;
-    f.line = lineAt(path, result.offset);
+    f.value = size;
+    f.maximum = maxInputBytes;
     Diagnostics::record(f);
+}
+
+// Whether the opened file is one the library reads: a regular file within the
+// cap. A pipe or a device would block or never end.
+bool isReadable(const QString& path, int fd, struct stat& info)
+{
+    if (::fstat(fd, &info) != 0) {
+        Diagnostics::systemError(Diagnostics::Step::Read, path, errno);
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        Diagnostics::about(Diagnostics::Step::NotRegularFile, path);
+        return false;
+    }
+    if (info.st_size > maxInputBytes) {
+        tooLarge(path, info.st_size);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
@@ -99,22 +126,9 @@ bool loadXml(pugi::xml_document& document, const QString& path, unsigned int opt
         return false;
     }
     struct stat info {};
-    pugi::xml_parse_result result;
-    if (::fstat(fd, &info) != 0) {
-        Diagnostics::systemError(Diagnostics::Step::Read, path, errno);
-        result.status = pugi::status_io_error;
-    } else if (!S_ISREG(info.st_mode)) {
-        Diagnostics::about(Diagnostics::Step::NotRegularFile, path);
-        result.status = pugi::status_io_error;
-    } else {
-        DescriptorReader file(fd);
-        std::istream stream(&file);
-        result = document.load(stream, options, pugi::encoding_auto);
-        if (!result)
-            parseFailure(path, result);
-    }
+    const bool loaded = isReadable(path, fd, info) && loadOpened(document, path, fd, size_t(info.st_size), options);
     ::close(fd);
-    return bool(result);
+    return loaded;
 }
 
 bool saveXml(const pugi::xml_document& document, const QString& path, const char* indent,
@@ -122,6 +136,8 @@ bool saveXml(const pugi::xml_document& document, const QString& path, const char
 {
     if (!isUsablePath(path))
         return false;
+    Buffer buffer;
+    document.save(buffer, indent, flags, encoding);
     // Unbuffered: a buffered QSaveFile flushes only in commit(), where a failed
     // write goes unnoticed and the truncated file replaces the old one.
     QSaveFile file(path);
@@ -129,9 +145,8 @@ bool saveXml(const pugi::xml_document& document, const QString& path, const char
         Diagnostics::deviceError(Diagnostics::Step::Write, path, file, errno);
         return false;
     }
-    DeviceWriter writer(file);
-    document.save(writer, indent, flags, encoding);
-    if (!writer.finish()) {
+    const qint64 size = qint64(buffer.bytes.size());
+    if (file.write(buffer.bytes.data(), size) != size || !file.flush()) {
         Diagnostics::deviceError(Diagnostics::Step::Write, path, file, errno);
         file.cancelWriting();
         return false;
@@ -143,48 +158,4 @@ bool saveXml(const pugi::xml_document& document, const QString& path, const char
     return true;
 }
 
-DeviceWriter::DeviceWriter(QIODevice& device) : device_(device)
-{
-}
-
-void DeviceWriter::write(const void* data, size_t size)
-{
-    const char* bytes = static_cast<const char*>(data);
-    if (size >= static_cast<size_t>(capacity)) {
-        flush();
-        writeThrough(bytes, static_cast<qint64>(size));
-        return;
-    }
-    buffer_.append(bytes, static_cast<int>(size));
-    if (buffer_.size() >= capacity) {
-        // An output this large keeps the buffer's room from one flush to the
-        // next; a small one never takes more than it needs.
-        buffer_.reserve(static_cast<int>(capacity));
-        flush();
-    }
-}
-
-bool DeviceWriter::finish()
-{
-    flush();
-    return ok_;
-}
-
-void DeviceWriter::flush()
-{
-    writeThrough(buffer_.constData(), buffer_.size());
-    // Keeps the room, once reserved, for the next pieces.
-    buffer_.resize(0);
-}
-
-void DeviceWriter::writeThrough(const char* data, qint64 size)
-{
-    while (ok_ && size > 0) {
-        const qint64 written = device_.write(data, size);
-        ok_ = written > 0;
-        data += std::max<qint64>(written, 0);
-        size -= std::max<qint64>(written, 0);
-    }
-}
-
-}  // namespace PositionerFiles
+}  // namespace Positioner

@@ -3,12 +3,18 @@
 // which replaces the old file only once everything was written.
 #pragma once
 
-#include <QIODevice>
 #include <QString>
 
 #include <pugixml.hpp>
 
-namespace PositionerFiles {
+namespace Positioner {
+
+// The largest file the library reads, in bytes: a calibration file of ten
+// records, a GLOBAL.var of a few hundred kilobytes and a user-frame program of
+// a few dozen lines lie far below it. A larger file is refused before any of it
+// is read, so that what a hostile file costs in time and memory stays bounded;
+// below it, the work grows linearly with the file.
+constexpr qint64 maxInputBytes = qint64(64) << 20;
 
 // A path the file system would read differently from the caller: a NUL ends
 // it early. Such a path names no file of ours.
@@ -16,7 +22,7 @@ bool isUsablePath(const QString& path);
 
 // Loads the XML file at the path with the parse options; false when it is not
 // a readable, well-formed document in a regular file (a pipe or a device would
-// block or never end).
+// block or never end) of at most maxInputBytes.
 bool loadXml(pugi::xml_document& document, const QString& path, unsigned int options);
 
 // False when the temporary file could not be made, written or renamed over the
@@ -24,27 +30,4 @@ bool loadXml(pugi::xml_document& document, const QString& path, unsigned int opt
 bool saveXml(const pugi::xml_document& document, const QString& path, const char* indent,
              unsigned int flags, pugi::xml_encoding encoding);
 
-// Gathers pugixml's small pieces into large writes; a large piece, a text of
-// gigabytes included, goes to the device straight from where it lies.
-class DeviceWriter : public pugi::xml_writer
-{
-public:
-    explicit DeviceWriter(QIODevice& device);
-
-    void write(const void* data, size_t size) override;
-
-    // True when every byte reached the device.
-    bool finish();
-
-private:
-    static constexpr qint64 capacity = 1 << 20;
-
-    void flush();
-    void writeThrough(const char* data, qint64 size);
-
-    QIODevice& device_;
-    QByteArray buffer_;
-    bool ok_ = true;
-};
-
-}  // namespace PositionerFiles
+}  // namespace Positioner

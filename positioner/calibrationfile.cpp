@@ -5,6 +5,7 @@
 #include "atomicsave.h"
 #include "failurerecord.h"
 #include "filestamp.h"
+#include "frame.h"
 #include "indexrange.h"
 #include "noexceptions.h"
 
@@ -16,10 +17,11 @@
 #include <cmath>
 #include <cstring>
 #include <limits>
+#include <vector>
 
 namespace {
 
-using PositionerIndex::positionerCount;
+using Positioner::positionerCount;
 
 // The robot's own axes; a negative report counts as none.
 qint64 axisCount()
@@ -55,54 +57,49 @@ void appendValue(pugi::xml_node positioner, const char* name, const QString& tex
     positioner.append_child(name).append_child(pugi::node_pcdata).set_value(text.toLatin1().constData());
 }
 
-// NaN and infinity are no frame values: the controller could not read them.
-// Read from a text they count as no number; in a record they keep the file
-// from being written.
-double finiteOrZero(double value)
-{
-    return std::isfinite(value) ? value : 0.0;
-}
-
-// The frames of record i; false, naming the first that holds NaN or infinity,
-// when any does.
+// Record i's frames; false, naming the first that holds NaN or infinity.
 bool framesAreFinite(const PositionerParm& p, int i)
 {
-    const struct
-    {
-        const double* values;
-        const char* name;
-    } frames[] = {{p.axes1Frame, "axes1Frame"},
-                  {p.axes2Frame, "axes2Frame"},
-                  {p.axes2FrameToBase, "axes2FrameToBase"},
-                  {p.userFrame, "userFrame"}};
+    const std::pair<const double*, const char*> frames[] = {{p.axes1Frame, "axes1Frame"},
+                                                            {p.axes2Frame, "axes2Frame"},
+                                                            {p.axes2FrameToBase, "axes2FrameToBase"},
+                                                            {p.userFrame, "userFrame"}};
     for (const auto& frame : frames) {
-        if (!std::all_of(frame.values, frame.values + 6, [](double value) { return std::isfinite(value); })) {
+        if (!Positioner::isFiniteFrame(frame.first)) {
             PositionerDiagnostics::about(PositionerDiagnostics::Step::NotFinite,
-                                         QStringLiteral("parms[%1].%2").arg(i).arg(QLatin1String(frame.name)));
+                                         QStringLiteral("parms[%1].%2").arg(i).arg(QLatin1String(frame.second)));
             return false;
         }
     }
     return true;
 }
 
-// A frame text straight from the document: only the parts that are taken are
-// looked at, so a text of millions of commas costs no more than six numbers.
-// Each part reads as posQstrToDouble reads it (a comma never stands inside a
-// UTF-8 sequence, so the parts decode as they would from the whole text).
-void frameFromText(const char* text, double* const values, int count)
+// The first `count` parts of a comma-separated text as numbers; the parts
+// after them are never looked at, so a text of millions of commas costs no more
+// than its numbers. NaN and infinity are no frame values: read from a text
+// they count as no number. Values past the text's last part keep theirs.
+void readNumbers(QStringView text, double* const values, int count)
 {
-    const char* part = text;
-    for (int k = 0; k < count; ++k) {
-        const char* comma = std::strchr(part, ',');
-        const size_t length = comma ? size_t(comma - part) : std::strlen(part);
-        // A part longer than any text can be is no number.
-        values[k] = length > size_t(std::numeric_limits<int>::max())
-                        ? 0.0
-                        : finiteOrZero(QString::fromUtf8(part, static_cast<int>(length)).toDouble());
-        if (!comma)
+    for (int k = 0, start = 0; k < count; ++k) {
+        const int comma = int(text.indexOf(QLatin1Char(','), start));
+        const double value = text.mid(start, comma < 0 ? text.size() - start : comma - start).toDouble();
+        values[k] = std::isfinite(value) ? value : 0.0;
+        if (comma < 0)
             return;
-        part = comma + 1;
+        start = comma + 1;
     }
+}
+
+// A frame text straight from the document: only its first six parts are
+// decoded (a comma never stands inside a UTF-8 sequence, so they decode as
+// they would in the whole text).
+void frameFromText(const char* text, double* const frame)
+{
+    const char* end = text;
+    for (int k = 0; k < Positioner::frameValues && (end = std::strchr(end, ',')); ++k)
+        ++end;
+    const size_t length = end ? size_t(end - text) : std::strlen(text);
+    readNumbers(QString::fromUtf8(text, int(length)), frame, Positioner::frameValues);
 }
 
 void readRecord(PositionerData& d, pugi::xml_node entry, PositionerParm& p)
@@ -111,10 +108,10 @@ void readRecord(PositionerData& d, pugi::xml_node entry, PositionerParm& p)
     p.axes1Type = memoryType(d.getNodeText(entry, "Axes1Type"));
     p.axes2Index = memoryIndex(d.getNodeText(entry, "Axes2Index"));
     p.axes2Type = memoryType(d.getNodeText(entry, "Axes2Type"));
-    frameFromText(d.getNodeText(entry, "Axes1Frame").as_string(""), p.axes1Frame, 6);
-    frameFromText(d.getNodeText(entry, "Axes2Frame").as_string(""), p.axes2Frame, 6);
-    frameFromText(d.getNodeText(entry, "Axes2FrameToBase").as_string(""), p.axes2FrameToBase, 6);
-    frameFromText(d.getNodeText(entry, "UserFrame").as_string(""), p.userFrame, 6);
+    frameFromText(d.getNodeText(entry, "Axes1Frame").as_string(""), p.axes1Frame);
+    frameFromText(d.getNodeText(entry, "Axes2Frame").as_string(""), p.axes2Frame);
+    frameFromText(d.getNodeText(entry, "Axes2FrameToBase").as_string(""), p.axes2FrameToBase);
+    frameFromText(d.getNodeText(entry, "UserFrame").as_string(""), p.userFrame);
 }
 
 }  // namespace
@@ -122,14 +119,14 @@ void readRecord(PositionerData& d, pugi::xml_node entry, PositionerParm& p)
 bool PositionerData::writePositionerFile(QString path)
 {
     const PositionerDiagnostics::Scope scope("writePositionerFile");
-    return PositionerGuard::orFailure(false, [&] {
+    return Positioner::orFailure(false, [&] {
         for (int i = 0; i < positionerCount; ++i) {
             if (!framesAreFinite(parms[i], i))
                 return false;
         }
         pugi::xml_document document;
-        PositionerFiles::setDeclaration(document.append_child(pugi::node_declaration));
-        PositionerFiles::appendDateComment(document);
+        Positioner::setDeclaration(document.append_child(pugi::node_declaration));
+        Positioner::appendDateComment(document);
 
         pugi::xml_node root = document.append_child("FramePar");
         for (int i = 0; i < positionerCount; ++i) {
@@ -148,16 +145,16 @@ bool PositionerData::writePositionerFile(QString path)
             appendValue(positioner, "UserFrame", posDoubleToQstr(p.userFrame, 6));
         }
 
-        return PositionerFiles::saveXml(document, path, "\t", pugi::format_indent, pugi::encoding_utf8);
+        return Positioner::saveXml(document, path, "\t", pugi::format_indent, pugi::encoding_utf8);
     });
 }
 
 bool PositionerData::readPositionerFile(QString path)
 {
     const PositionerDiagnostics::Scope scope("readPositionerFile");
-    return PositionerGuard::orFailure(false, [&] {
+    return Positioner::orFailure(false, [&] {
         pugi::xml_document document;
-        if (!PositionerFiles::loadXml(document, path, pugi::parse_pi))
+        if (!Positioner::loadXml(document, path, pugi::parse_pi))
             return false;
 
         // Read into a copy, so that the records change only once the whole
@@ -187,17 +184,11 @@ QString PositionerData::posDoubleToQstr(double* const values, int count)
 void PositionerData::posQstrToDouble(QString text, double* const values, int count)
 {
     const PositionerDiagnostics::Scope scope("posQstrToDouble");
-    // The first `count` parts only: splitting a text of millions of commas
-    // would not fit in memory, and the parts after them are never used.
-    PositionerGuard::orFailure(false, [&] {
-        int start = 0;
-        for (int k = 0; k < count; ++k) {
-            const int comma = text.indexOf(QLatin1Char(','), start);
-            values[k] = finiteOrZero(text.midRef(start, comma < 0 ? -1 : comma - start).toDouble());
-            if (comma < 0)
-                break;
-            start = comma + 1;
-        }
+    // Read into a copy, so that the values change only once all are read.
+    Positioner::orFailure(false, [&] {
+        std::vector<double> read(values, values + std::max(count, 0));
+        readNumbers(text, read.data(), count);
+        std::copy(read.begin(), read.end(), values);
         return true;
     });
 }

@@ -15,16 +15,16 @@
 
 namespace {
 
-using PositionerEditor::editor;
-using PositionerEditor::inWriteMode;
+using Positioner::editor;
+using Positioner::inWriteMode;
 
-using PositionerIndex::positionerCount;
+using Positioner::positionerCount;
 constexpr int switchAcknowledgeRounds = 100;
 // A host handler that switches to another positioner during the wait takes
 // the controller away; the request is raised again this often at most.
 constexpr int switchRequests = 3;
 
-using PositionerIndex::isPositionerNumberArgument;
+using Positioner::isPositionerNumberArgument;
 namespace Diagnostics = PositionerDiagnostics;
 
 // The texts are marked for the context QObject, the one QObject::tr looks them
@@ -57,7 +57,7 @@ void writeFrameVariable(const QString& name, const QString& memberPrefix, const 
 bool PositionerData::setDynRefSys(int index)
 {
     const Diagnostics::Scope scope("setDynRefSys");
-    if (!PositionerIndex::isPositionerArgument(QStringLiteral("index"), index))
+    if (!Positioner::isPositionerArgument(QStringLiteral("index"), index))
         return false;
     const RplVariable wobj = dynamicWorkObject();
     if (!wobj.isValid())
@@ -81,7 +81,7 @@ bool PositionerData::setDynRefSys(int index)
         }
         ipos_posindex = index + 1;
         ipos_bswitchpos = true;
-        PositionerWait::pollRounds(switchAcknowledgeRounds, [] { return !ipos_bswitchpos; });
+        Positioner::pollRounds(switchAcknowledgeRounds, [] { return !ipos_bswitchpos; });
     } while (ipos_posindex != index + 1);
 
     const PositionerParm& p = parms[index];
@@ -90,10 +90,10 @@ bool PositionerData::setDynRefSys(int index)
 
     // A failed exchange leaves its reason for the host, also when the
     // registration succeeds: it says why the box was shown.
-    if (getFileFromCtrl(PositionerPaths::ctrlGlobalVarFile, PositionerPaths::localGlobalVarFile)) {
-        if (!writeGlobalVarFile(PositionerPaths::localGlobalVarFile))
+    if (getFileFromCtrl(Positioner::ctrlGlobalVarFile, Positioner::localGlobalVarFile)) {
+        if (!writeGlobalVarFile(Positioner::localGlobalVarFile))
             showFailure(QT_TRANSLATE_NOOP("QObject", "Failed to write GLOBAL.var."));
-        if (!sendFileToCtrl(PositionerPaths::localGlobalVarFile, PositionerPaths::ctrlGlobalVarFile))
+        if (!sendFileToCtrl(Positioner::localGlobalVarFile, Positioner::ctrlGlobalVarFile))
             showFailure(QT_TRANSLATE_NOOP("QObject", "Failed to send GLOBAL.var."));
     } else {
         showFailure(QT_TRANSLATE_NOOP("QObject", "Failed to get GLOBAL.var."));
@@ -108,7 +108,7 @@ bool PositionerData::setDynRefSys(int index)
 bool PositionerData::saveDynRefSys(int index)
 {
     const Diagnostics::Scope scope("saveDynRefSys");
-    if (!PositionerIndex::isPositionerArgument(QStringLiteral("index"), index))
+    if (!Positioner::isPositionerArgument(QStringLiteral("index"), index))
         return false;
     for (int number = 1; number <= positionerCount; ++number)
         setVariableOframePoint(number);

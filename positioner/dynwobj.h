@@ -33,7 +33,7 @@ inline void adoptUserFrame(PositionerData& d, const PositionerParm& p)
 inline RplVariable dynamicWorkObject()
 {
     const QString name = QStringLiteral("wobj_dyn0");
-    const RplVariable wobj = PositionerEditor::editor()->getVisibleVarDef(name);
+    const RplVariable wobj = Positioner::editor()->getVisibleVarDef(name);
     if (!wobj.isValid())
         PositionerDiagnostics::about(PositionerDiagnostics::Step::UnknownVariable, name);
     return wobj;
@@ -43,7 +43,7 @@ inline RplVariable dynamicWorkObject()
 inline bool registerDynRefSys(const PositionerData& d, const RplVariable& wobj, int kind)
 {
     const double* f = d.dynOframe;
-    if (PositionerEditor::editor()->setDynRefSys(wobj.id(), d.dynBaseName, f[0], f[1], f[2], f[3], f[4], f[5],
+    if (Positioner::editor()->setDynRefSys(wobj.id(), d.dynBaseName, f[0], f[1], f[2], f[3], f[4], f[5],
                                                  kind))
         return true;
     PositionerDiagnostics::about(PositionerDiagnostics::Step::RegistrationRefused, QStringLiteral("wobj_dyn0"));

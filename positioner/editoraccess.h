@@ -4,7 +4,7 @@
 
 #include "platform.h"
 
-namespace PositionerEditor {
+namespace Positioner {
 
 using Platform::editor;
 
@@ -21,4 +21,4 @@ bool inWriteMode(Change change)
     return true;
 }
 
-}  // namespace PositionerEditor
+}  // namespace Positioner

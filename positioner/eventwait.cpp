@@ -9,7 +9,7 @@
 #include <chrono>
 #include <thread>
 
-namespace PositionerWait {
+namespace Positioner {
 
 void processEventsFor(unsigned int ms)
 {
@@ -27,4 +27,4 @@ void processEventsFor(unsigned int ms)
     }
 }
 
-}  // namespace PositionerWait
+}  // namespace Positioner

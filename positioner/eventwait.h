@@ -3,7 +3,7 @@
 // long as asked on a monotonic clock.
 #pragma once
 
-namespace PositionerWait {
+namespace Positioner {
 
 // One polling round, in milliseconds.
 constexpr unsigned int roundMs = 16;
@@ -26,4 +26,4 @@ bool pollRounds(int rounds, Done done)
     return false;
 }
 
-}  // namespace PositionerWait
+}  // namespace Positioner

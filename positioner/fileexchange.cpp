@@ -27,9 +27,9 @@ bool transferred(bool done, Diagnostics::Step refusal, const QString& controller
 bool PositionerData::getFileFromCtrl(QString controllerPath, QString localPath)
 {
     const Diagnostics::Scope scope("getFileFromCtrl");
-    if (!PositionerFiles::isUsablePath(controllerPath) || !PositionerFiles::isUsablePath(localPath))
+    if (!Positioner::isUsablePath(controllerPath) || !Positioner::isUsablePath(localPath))
         return false;
-    return transferred(PositionerGuard::orFailure(false, [&] {
+    return transferred(Positioner::orFailure(false, [&] {
                            return DataAccess::GetFileFromController2TPU(controllerPath, localPath, false);
                        }),
                        Diagnostics::Step::FetchRefused, controllerPath);
@@ -38,9 +38,9 @@ bool PositionerData::getFileFromCtrl(QString controllerPath, QString localPath)
 bool PositionerData::sendFileToCtrl(QString localPath, QString controllerPath)
 {
     const Diagnostics::Scope scope("sendFileToCtrl");
-    if (!PositionerFiles::isUsablePath(localPath) || !PositionerFiles::isUsablePath(controllerPath))
+    if (!Positioner::isUsablePath(localPath) || !Positioner::isUsablePath(controllerPath))
         return false;
-    return transferred(PositionerGuard::orFailure(false, [&] {
+    return transferred(Positioner::orFailure(false, [&] {
                            return DataAccess::SendFileFromTPU2Controller(localPath, controllerPath, false);
                        }),
                        Diagnostics::Step::SendRefused, controllerPath);

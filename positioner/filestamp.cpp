@@ -2,7 +2,7 @@
 
 #include <QDateTime>
 
-namespace PositionerFiles {
+namespace Positioner {
 
 QString dateStamp()
 {
@@ -21,4 +21,4 @@ void appendDateComment(pugi::xml_document& document)
         .set_value(QStringLiteral(" Date(ymd)/time(hms) %1 ").arg(dateStamp()).toLocal8Bit().constData());
 }
 
-}  // namespace PositionerFiles
+}  // namespace Positioner

@@ -5,7 +5,7 @@
 
 #include <pugixml.hpp>
 
-namespace PositionerFiles {
+namespace Positioner {
 
 // The local date and time of writing, "yyyy/MM/dd hh:mm:ss".
 QString dateStamp();
@@ -16,4 +16,4 @@ void setDeclaration(pugi::xml_node declaration);
 // The comment " Date(ymd)/time(hms) <stamp> " as the document's last child.
 void appendDateComment(pugi::xml_document& document);
 
-}  // namespace PositionerFiles
+}  // namespace Positioner

@@ -49,7 +49,7 @@ namespace Diagnostics = PositionerDiagnostics;
 // The record the request fills.
 bool positionerSelected(int positionerID)
 {
-    return PositionerIndex::isPositionerArgument(QStringLiteral("positionerID"), positionerID);
+    return Positioner::isPositionerArgument(QStringLiteral("positionerID"), positionerID);
 }
 
 // The controller's answer, checked before it is stored.
@@ -83,7 +83,7 @@ int PositionerData::calculatePositionerFrame(int axis)
     const Diagnostics::Scope scope("calculatePositionerFrame");
     if (!positionerSelected(positionerID))
         return 0;
-    if (!PositionerIndex::inRange(axis, axisCount)) {
+    if (!Positioner::inRange(axis, axisCount)) {
         Diagnostics::outOfRange(QStringLiteral("axis"), axis, 0, axisCount - 1);
         return 0;
     }
@@ -93,8 +93,8 @@ int PositionerData::calculatePositionerFrame(int axis)
     ipos_calculate_axes_status.setValue(axis, 0);
     ipos_axesindex = axis + 1;
     ipos_calculate_axes = true;
-    PositionerWait::processEventsFor(PositionerWait::roundMs);
-    if (!PositionerWait::pollRounds(axisAnswerPolls, [axis] {
+    Positioner::processEventsFor(Positioner::roundMs);
+    if (!Positioner::pollRounds(axisAnswerPolls, [axis] {
             return ipos_calculate_axes_status.getValue(axis) == answered;
         })) {
         noAnswer(QStringLiteral("ipos.calculate_axes_status[%1]").arg(axis), waited);
@@ -127,7 +127,7 @@ int PositionerData::calculateUserFrame()
     waited.start();
     ipos_calculate_user_status = 0;
     ipos_calculate_user = true;
-    if (!PositionerWait::pollRounds(userFrameAnswerPolls,
+    if (!Positioner::pollRounds(userFrameAnswerPolls,
                                     [] { return ipos_calculate_user_status == answered; })) {
         noAnswer(QStringLiteral("ipos.calculate_user_status"), waited);
         return 0;
@@ -141,7 +141,7 @@ int PositionerData::calculateUserFrame()
 void PositionerData::clearPositionerFrame(int positioner, int axis)
 {
     const Diagnostics::Scope scope("clearPositionerFrame");
-    if (!PositionerIndex::isPositionerArgument(QStringLiteral("positioner"), positioner))
+    if (!Positioner::isPositionerArgument(QStringLiteral("positioner"), positioner))
         return;
     PositionerParm& record = parms[positioner];
     if (axis == 0) {

@@ -4,11 +4,8 @@
 #include "atomicsave.h"
 #include "failurerecord.h"
 #include "filestamp.h"
+#include "frame.h"
 #include "noexceptions.h"
-
-#include <algorithm>
-#include <cmath>
-#include <cstring>
 
 namespace {
 
@@ -68,58 +65,17 @@ QString jsonThenXmlEscaped(const QString& name)
     return xml;
 }
 
-// Text that stands first in an element is held as the element's own value
-// (parse_embed_pcdata): a GLOBAL.var of many short declarations then needs
-// far less memory. An element's value is never empty otherwise.
-bool holdsItsText(pugi::xml_node element)
+// Sets the text of InitValue; one written as an empty element stays empty.
+void setInitValue(pugi::xml_node initValue, const QByteArray& value)
 {
-    return *element.value() != '\0';
-}
-
-// Blank text that is not an element's only text is dropped on loading. Held
-// as the element's value, its first text leaves blank text after it as the
-// only child; that goes too, so that the file is written as it always was.
-void dropBlankTextAfterOwnText(pugi::xml_document& document)
-{
-    struct Walker : pugi::xml_tree_walker
-    {
-        bool for_each(pugi::xml_node& node) override
-        {
-            const pugi::xml_node only = node.first_child();
-            if (holdsItsText(node) && only.type() == pugi::node_pcdata && !only.next_sibling() &&
-                std::strspn(only.value(), " \t\r\n") == std::strlen(only.value()))
-                node.remove_child(only);
-            return true;
-        }
-    } walker;
-    document.traverse(walker);
-}
-
-// The value of the element's first child node, the text the file holds.
-const char* firstChildValue(pugi::xml_node element)
-{
-    if (holdsItsText(element))
-        return element.value();
-    const pugi::xml_node child = element.first_child();
-    // An element has no value of its own, whatever text it holds.
-    return child.type() == pugi::node_element ? "" : child.value();
-}
-
-void setFirstChildValue(pugi::xml_node element, const QByteArray& value)
-{
-    if (holdsItsText(element)) {
-        element.text().set(value.constData());
-        return;
-    }
-    pugi::xml_node child = element.first_child();
-    if (child.type() == pugi::node_cdata) {
+    pugi::xml_node text = initValue.text().data();
+    if (text.type() == pugi::node_cdata) {
         // A CDATA section does not decode references, so the value could not be
         // read back from it; it becomes plain text.
-        element.insert_child_before(pugi::node_pcdata, child).set_value(value.constData());
-        element.remove_child(child);
-        return;
+        text = initValue.insert_child_before(pugi::node_pcdata, text);
+        initValue.remove_child(text.next_sibling());
     }
-    child.set_value(value.constData());
+    text.set_value(value.constData());
 }
 
 QString initValue(const PositionerData& d)
@@ -134,46 +90,32 @@ QString initValue(const PositionerData& d)
     return text.arg(boolean(d.dynMovable)).arg(boolean(d.dynOnRobot)).arg(jsonThenXmlEscaped(d.dynBaseName));
 }
 
-// NaN and infinity have no JSON form: the controller could not read the file.
-bool isWritable(const PositionerData& d)
-{
-    const auto finite = [](double value) { return std::isfinite(value); };
-    const bool uframe = std::all_of(d.dynUframe, d.dynUframe + 6, finite);
-    if (!uframe || !std::all_of(d.dynOframe, d.dynOframe + 6, finite)) {
-        PositionerDiagnostics::about(PositionerDiagnostics::Step::NotFinite,
-                                     uframe ? QStringLiteral("dynOframe") : QStringLiteral("dynUframe"));
-        return false;
-    }
-    return true;
-}
-
 bool rewriteGlobalVar(PositionerData& d, const QString& path)
 {
-    if (!isWritable(d))
+    // NaN and infinity have no JSON form: the controller could not read the file.
+    if (!Positioner::isWritableFrame(d.dynUframe, QStringLiteral("dynUframe")) ||
+        !Positioner::isWritableFrame(d.dynOframe, QStringLiteral("dynOframe")))
         return false;
     // The controller's data passes through as it was: CDATA sections and text
     // that is only blanks inside an element of its own stay.
     constexpr unsigned int parseOptions =
-        pugi::parse_pi | pugi::parse_cdata | pugi::parse_ws_pcdata_single | pugi::parse_embed_pcdata;
+        pugi::parse_pi | pugi::parse_cdata | pugi::parse_ws_pcdata_single;
     pugi::xml_document document;
-    if (!PositionerFiles::loadXml(document, path, parseOptions))
+    if (!Positioner::loadXml(document, path, parseOptions))
         return false;
-    dropBlankTextAfterOwnText(document);
 
-    PositionerFiles::setDeclaration(document.prepend_child(pugi::node_declaration));
-    PositionerFiles::appendDateComment(document);
+    Positioner::setDeclaration(document.prepend_child(pugi::node_declaration));
+    Positioner::appendDateComment(document);
 
     const QByteArray value = initValue(d).toLocal8Bit();
     const pugi::xml_node declarations =
         document.child("Xpl-source").child("VarDeclarations").child("VarGlobal");
     for (pugi::xml_node var = declarations.child("Var"); var; var = var.next_sibling("Var")) {
-        if (qstrcmp(firstChildValue(var.child("Name")), "wobj_dyn0") != 0)
-            continue;
-        if (pugi::xml_node init = var.child("InitValue"))
-            setFirstChildValue(init, value);
+        if (qstrcmp(var.child("Name").text().get(), "wobj_dyn0") == 0)
+            setInitValue(var.child("InitValue"), value);
     }
 
-    return PositionerFiles::saveXml(document, path, "", pugi::format_no_escapes, pugi::encoding_utf8);
+    return Positioner::saveXml(document, path, "", pugi::format_no_escapes, pugi::encoding_utf8);
 }
 
 }  // namespace
@@ -181,5 +123,5 @@ bool rewriteGlobalVar(PositionerData& d, const QString& path)
 bool PositionerData::writeGlobalVarFile(QString path)
 {
     const PositionerDiagnostics::Scope scope("writeGlobalVarFile");
-    return PositionerGuard::orFailure(false, [&] { return rewriteGlobalVar(*this, path); });
+    return Positioner::orFailure(false, [&] { return rewriteGlobalVar(*this, path); });
 }

@@ -3,7 +3,7 @@
 
 #include "failurerecord.h"
 
-namespace PositionerIndex {
+namespace Positioner {
 
 // The records of parms and savedParms.
 constexpr int positionerCount = 10;
@@ -37,4 +37,4 @@ inline bool isPositionerNumberArgument(const QString& name, int number)
     return false;
 }
 
-}  // namespace PositionerIndex
+}  // namespace Positioner

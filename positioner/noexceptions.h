@@ -7,7 +7,7 @@
 
 #include <cerrno>
 
-namespace PositionerGuard {
+namespace Positioner {
 
 // work()'s result, or failure when it throws. The work changes the caller's
 // state only once it cannot fail any more, so nothing is left half-done.
@@ -27,4 +27,4 @@ Result orFailure(Result failure, Work work) noexcept
     }
 }
 
-}  // namespace PositionerGuard
+}  // namespace Positioner

@@ -37,13 +37,13 @@ void PositionerData::destroy()
 PositionerData::PositionerData() : QObject(nullptr)
 {
     // The members start at their defaults (see the class).
-    if (!QDir(PositionerPaths::directory).exists())
-        QDir().mkpath(PositionerPaths::directory);
+    if (!QDir(Positioner::directory).exists())
+        QDir().mkpath(Positioner::directory);
     userFrameDynEditor = new UserFrameDynEditor;
     usedCurrentPosID = false;
     // Without a file from the controller the records keep their defaults.
-    if (getFileFromCtrl(PositionerPaths::ctrlCalibFile, PositionerPaths::localCalibFile))
-        readPositionerFile(PositionerPaths::localCalibFile);
+    if (getFileFromCtrl(Positioner::ctrlCalibFile, Positioner::localCalibFile))
+        readPositionerFile(Positioner::localCalibFile);
 }
 
 PositionerData::~PositionerData()
@@ -76,5 +76,5 @@ void PositionerData::setMaxAuxjNum(int n)
 void PositionerData::delay_MSec(unsigned int ms)
 {
     Operation operation(this);
-    PositionerWait::processEventsFor(ms);
+    Positioner::processEventsFor(ms);
 }

@@ -185,7 +185,12 @@ void deviceError(Step step, const QString& path, const QFileDevice& device, int 
     f.step = step;
     f.subject = path;
     f.systemError = error;
-    f.systemReason = device.errorString();
+    // A short write leaves the device without an error of its own; the
+    // system's number then says why.
+    if (device.error() != QFileDevice::NoError)
+        f.systemReason = device.errorString();
+    else if (error != 0)
+        f.systemReason = QString::fromLocal8Bit(std::strerror(error));
     record(f);
 }
 

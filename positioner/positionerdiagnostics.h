@@ -112,7 +112,8 @@ struct Failure
     QString systemReason;
     /// Where the parser stopped, in bytes from the file's start; -1 for none.
     qint64 offset = -1;
-    /// The line of the file the step failed on, from 1; 0 for none.
+    /// The line of the file the step failed on, from 1; 0 for none (and for
+    /// an XML file in an encoding other than UTF-8).
     qint64 line = 0;
     /// The number the step found (see Step).
     qint64 value = 0;

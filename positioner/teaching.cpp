@@ -58,20 +58,10 @@ int externalRunLength(int maxAuxjNum)
     return std::clamp(maxAuxjNum, 0, maxRunLength);
 }
 
-// Runs test(other) for each other point of n's group whose bit teachStatus
-// holds, in point order, and stops at the first one that fails.
-template <typename Test>
-bool eachOtherTaughtPoint(int teachStatus, int n, Test test)
+// Whether the controller reported the point as taught.
+auto taughtIn(int teachStatus)
 {
-    const int firstBit = pointsPerGroup * groupOf(n);
-    for (int k = 0; k < pointsPerGroup; ++k) {
-        const int other = firstBit + k + 1;
-        if (other == n || !Platform::isBitSet(teachStatus, firstBit + k))
-            continue;
-        if (!test(other))
-            return false;
-    }
-    return true;
+    return [teachStatus](int point) { return Platform::isBitSet(teachStatus, point - 1); };
 }
 
 }  // namespace
@@ -82,7 +72,7 @@ int PositionerData::teachPoint(int n)
     // The axis points need the selected record; without one nothing is taken.
     if (!isTeachablePoint(n))
         return 0;
-    if (!PositionerIndex::isPositionerArgument(QStringLiteral("positionerID"), positionerID))
+    if (!Positioner::isPositionerArgument(QStringLiteral("positionerID"), positionerID))
         return 0;
     const int m = cartesianRunLength();
     TeachedPoint& point = teachedPoints[n - 1];
@@ -129,8 +119,8 @@ void PositionerData::clearTeachedPoint(int n)
     if (!isTeachablePoint(n))
         return;
     Operation operation(this);
-    PositionerWait::pollRounds(clearWaitRounds, [] { return !ipos_bclearpoint; });
-    PositionerWait::processEventsFor(PositionerWait::roundMs);
+    Positioner::pollRounds(clearWaitRounds, [] { return !ipos_bclearpoint; });
+    Positioner::processEventsFor(Positioner::roundMs);
     // The point goes out only now, right before the flag: a clear still pending,
     // or a point taught by a host handler during the wait, would otherwise make
     // the controller act on the wrong point.
@@ -144,10 +134,9 @@ bool PositionerData::checkPointPosition(int n)
     if (!isPointNumber(n))
         return false;
     const int m = cartesianRunLength();
-    return eachOtherTaughtPoint(teachStatus, n, [&](int other) {
-        return runDistance(teachedPoints[n - 1], teachedPoints[other - 1], 0, m) >=
-               minCartesianDistance;
-    });
+    return firstFailingOther(n, taughtIn(teachStatus), [&](int other) {
+               return !(runDistance(teachedPoints[n - 1], teachedPoints[other - 1], 0, m) >= minCartesianDistance);
+           }) == 0;
 }
 
 bool PositionerData::checkAuxjPosition(int n)
@@ -157,10 +146,10 @@ bool PositionerData::checkAuxjPosition(int n)
     const int m = cartesianRunLength();
     const int length = externalRunLength(maxAuxjNum);
     const bool mustStay = groupOf(n) == userFrameGroup;
-    return eachOtherTaughtPoint(teachStatus, n, [&](int other) {
-        const double moved = runDistance(teachedPoints[n - 1], teachedPoints[other - 1], m, length);
-        return mustStay ? moved < externalMovementLimit : moved >= externalMovementLimit;
-    });
+    return firstFailingOther(n, taughtIn(teachStatus), [&](int other) {
+               const double moved = runDistance(teachedPoints[n - 1], teachedPoints[other - 1], m, length);
+               return mustStay ? !(moved < externalMovementLimit) : !(moved >= externalMovementLimit);
+           }) == 0;
 }
 
 int PositionerData::checkAuxjIdRun(int n, int axisIndex)
@@ -169,24 +158,10 @@ int PositionerData::checkAuxjIdRun(int n, int axisIndex)
         return 0;
     const int m = cartesianRunLength();
     const int length = externalRunLength(maxAuxjNum);
-    const TeachedPoint& point = teachedPoints[n - 1];
     int result = 0;
-    eachOtherTaughtPoint(teachStatus, n, [&](int other) {
-        if (length == 0) {
-            result = 1;
-            return false;
-        }
-        double own = 0.0;
-        double others = 0.0;
-        for (int a = 0; a < length; ++a) {
-            const double moved = std::fabs(point.values[m + a] - teachedPoints[other - 1].values[m + a]);
-            (a == axisIndex ? own : others) += moved;
-        }
-        if (own < minOwnAxisMovement)
-            result = 1;
-        else if (others > maxOtherAxesMovement)
-            result = 2;
-        return result == 0;
+    firstFailingOther(n, taughtIn(teachStatus), [&](int other) {
+        result = axisRunFailure(axisMovement(teachedPoints[n - 1], teachedPoints[other - 1], m, length, axisIndex));
+        return result != 0;
     });
     return result;
 }

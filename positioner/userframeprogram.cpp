@@ -1,15 +1,109 @@
-// The user-frame program on the controller, rewritten from the user frames.
+// The user-frame program on the controller, rewritten from the user frames by
+// the editor that PositionerData owns.
 #include "positionerdata.h"
 
+#include "atomicsave.h"
 #include "failurerecord.h"
+#include "filestamp.h"
+#include "frame.h"
+#include "noexceptions.h"
+#include "programrules.h"
 #include "userframedyneditor.h"
 #include "variableset.h"
+
+#include <QFile>
+
+namespace {
+
+using Positioner::Replacements;
+
+// What the program is to hold now, made once for all its lines.
+Replacements replacements(PositionerData& d)
+{
+    Replacements with;
+    with.dateComment = QStringLiteral("<!-- Date(ymd)/time(hms) %1 -->").arg(Positioner::dateStamp());
+    for (int n = 1; n <= Positioner::dynamicWorkObjects; ++n) {
+        double* const frame = d.parms[n - 1].userFrame;
+        if (Positioner::isFiniteFrame(frame))
+            with.pointNumbers[n - 1] = d.posDoubleToQstr(frame, Positioner::frameValues);
+    }
+    return with;
+}
+
+// Replaces the fetched program at localPath by its rewritten copy, made under
+// the temporary name beside it.
+bool rewriteFetched(const QString& localPath, int& wobj, const Replacements& with)
+{
+    const QString temporaryPath = Positioner::directory + QStringLiteral("/userframedyn1.xpl");
+    QFile local(localPath);
+    if (!local.open(QIODevice::ReadOnly))
+        return false;
+    // Whatever stands at the temporary name, a link to some other file above
+    // all, is removed and never followed; the temporary is then made anew, and
+    // the open fails should anything take its place in between.
+    QFile::remove(temporaryPath);
+    QFile temporary(temporaryPath);
+    if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+        return false;
+
+    // One byte more than a program may hold tells one that is too large. A
+    // partial program would otherwise replace the fetched one and go to the
+    // controller: everything must be read, and everything written must have
+    // reached the file.
+    const QByteArray program = local.read(Positioner::maxInputBytes + 1);
+    QByteArray rewritten;
+    const bool done = local.error() == QFileDevice::NoError && program.size() <= Positioner::maxInputBytes &&
+                      Positioner::rewrite(program, rewritten, wobj, with, Positioner::maxInputBytes) &&
+                      temporary.write(rewritten) == rewritten.size() && temporary.flush();
+    local.close();
+    temporary.close();
+    if (!done || temporary.error() != QFileDevice::NoError) {
+        QFile::remove(temporaryPath);
+        return false;
+    }
+    // When the fetched copy cannot be removed the rename fails as well; either
+    // way the file at the local path is not the rewritten program.
+    return QFile::remove(localPath) && QFile::rename(temporaryPath, localPath);
+}
+
+bool rewriteProgram(PositionerData& owner, UserFrameDynEditor& editor)
+{
+    return Positioner::orFailure(false, [&] {
+        const QString& localPath = Positioner::localUserFrameDynFile;
+        if (!owner.getFileFromCtrl(Positioner::ctrlUserFrameDynFile, localPath))
+            return false;
+        return rewriteFetched(localPath, editor.dynWobjNo, replacements(owner));
+    });
+}
+
+}  // namespace
 
 bool PositionerData::saveUserFrameDyn()
 {
     const PositionerDiagnostics::Scope scope("saveUserFrameDyn");
     // A program that was not rewritten is not sent: the controller keeps its own.
-    if (!userFrameDynEditor->rewriteProgram())
+    if (!rewriteProgram(*this, *userFrameDynEditor))
         return false;
-    return sendFileToCtrl(PositionerPaths::localUserFrameDynFile, PositionerPaths::ctrlUserFrameDynFile);
+    return sendFileToCtrl(Positioner::localUserFrameDynFile, Positioner::ctrlUserFrameDynFile);
+}
+
+// The editor's own operations, for hosts that call it directly: it has no room
+// for its owner, which is the one PositionerData.
+bool UserFrameDynEditor::rewriteProgram()
+{
+    return ::rewriteProgram(*PositionerData::getInstance(), *this);
+}
+
+QString UserFrameDynEditor::transformLine(QString line)
+{
+    // A line the rules refuse to rewrite (it would grow past any sane length,
+    // or its point would get numbers that are not finite) stays as it was.
+    return Positioner::orFailure(line, [&] {
+        QString rewritten = line;
+        if (Positioner::transformLine(rewritten, dynWobjNo, replacements(*PositionerData::getInstance()),
+                                               Positioner::maxInputBytes) ==
+            Positioner::LineResult::Refused)
+            return line;
+        return rewritten;
+    });
 }

@@ -13,7 +13,7 @@ using Platform::setUsedElements;
 // Element i of a vector of count; false, with the reason, for any other.
 bool inRange(int i, int count)
 {
-    if (PositionerIndex::inRange(i, count))
+    if (Positioner::inRange(i, count))
         return true;
     PositionerDiagnostics::outOfRange(QStringLiteral("i"), i, 0, count - 1);
     return false;

@@ -34,12 +34,12 @@ rtmCustomRvarIntVect obs_auxfunc(QStringLiteral("iauxj.obs_auxfunc"), 6, 1);
 rtmCustomRvarBool ipos_tpu_active_wobj_dyn0(QStringLiteral("ipos.tpu_active_wobj_dyn0"), 1);
 
 // The directory first: the local paths are built from it.
-const QString PositionerPaths::directory =
+const QString Positioner::directory =
     RtmGetLocalizedFileName(QStringLiteral("../Application/positioner"), true);
-const QString PositionerPaths::localCalibFile = directory + "/positionercalibframepar.xml";
-const QString PositionerPaths::ctrlCalibFile =
+const QString Positioner::localCalibFile = directory + "/positionercalibframepar.xml";
+const QString Positioner::ctrlCalibFile =
     QStringLiteral("/Application/positioner/positionercalibframepar.xml");
-const QString PositionerPaths::localUserFrameDynFile = directory + "/userframedyn.xpl";
-const QString PositionerPaths::ctrlUserFrameDynFile = QStringLiteral("/xpl/userframedyn.xpl");
-const QString PositionerPaths::localGlobalVarFile = directory + "/GLOBAL.var";
-const QString PositionerPaths::ctrlGlobalVarFile = QStringLiteral("/xpl/GLOBAL.var");
+const QString Positioner::localUserFrameDynFile = directory + "/userframedyn.xpl";
+const QString Positioner::ctrlUserFrameDynFile = QStringLiteral("/xpl/userframedyn.xpl");
+const QString Positioner::localGlobalVarFile = directory + "/GLOBAL.var";
+const QString Positioner::ctrlGlobalVarFile = QStringLiteral("/xpl/GLOBAL.var");

@@ -38,7 +38,7 @@ extern rtmCustomRvarString ipos_currentwobj;
 // obs_auxfunc: exported, see positionervariables.h
 extern rtmCustomRvarBool ipos_tpu_active_wobj_dyn0;
 
-namespace PositionerPaths {
+namespace Positioner {
 extern const QString directory;
 extern const QString localCalibFile;
 extern const QString ctrlCalibFile;
@@ -46,4 +46,4 @@ extern const QString localUserFrameDynFile;
 extern const QString ctrlUserFrameDynFile;
 extern const QString localGlobalVarFile;
 extern const QString ctrlGlobalVarFile;
-}  // namespace PositionerPaths
+}  // namespace Positioner

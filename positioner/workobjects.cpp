@@ -9,7 +9,7 @@
 
 namespace {
 
-using PositionerEditor::editor;
+using Positioner::editor;
 
 // The editor makes the work object of that name active; false when the program
 // does not declare it or the editor refuses.
@@ -49,7 +49,7 @@ bool PositionerData::setWobj0(int index)
 bool PositionerData::setWobj_dyn0(int index)
 {
     const PositionerDiagnostics::Scope scope("setWobj_dyn0");
-    if (!PositionerIndex::isPositionerArgument(QStringLiteral("index"), index))
+    if (!Positioner::isPositionerArgument(QStringLiteral("index"), index))
         return false;
     if (!activate(QStringLiteral("wobj_dyn0")))
         return false;
@@ -60,7 +60,7 @@ bool PositionerData::setWobj_dyn0(int index)
 bool PositionerData::initActiveDyn0(int number)
 {
     const PositionerDiagnostics::Scope scope("initActiveDyn0");
-    if (!PositionerIndex::isPositionerNumberArgument(QStringLiteral("number"), number))
+    if (!Positioner::isPositionerNumberArgument(QStringLiteral("number"), number))
         return false;
     const RplVariable wobj = dynamicWorkObject();
     if (!wobj.isValid())
@@ -73,7 +73,7 @@ bool PositionerData::initActiveDyn0(int number)
 bool PositionerData::initSetWobj_dyn0(int number)
 {
     const PositionerDiagnostics::Scope scope("initSetWobj_dyn0");
-    if (!PositionerIndex::isPositionerNumberArgument(QStringLiteral("number"), number))
+    if (!Positioner::isPositionerNumberArgument(QStringLiteral("number"), number))
         return false;
     return activate(QStringLiteral("wobj_dyn0"));
 }

@@ -3,15 +3,26 @@
 // whatever the program's encoding.
 #pragma once
 
-#include <QIODevice>
+#include <QByteArray>
 #include <QString>
 
-namespace UserFrameDynProgram {
+#include <array>
 
-// The longest line, read or rewritten, and the most a rewrite may add to a
-// program, in bytes: far beyond any real program, and small enough that a
-// hostile one cannot exhaust the pendant's memory.
-constexpr qint64 defaultLimit = qint64(64) << 20;
+namespace Positioner {
+
+// Dynamic work objects 1 to 5 follow positioners 1 to 5; positioners 6 to 10
+// have none in the program.
+constexpr int dynamicWorkObjects = 5;
+
+// What the rules put into a program, made once for the whole of it: the date
+// comment, and the user frame of each dynamic work object's positioner as its
+// point's numbers (null when a value is not finite: the controller could not
+// read it).
+struct Replacements
+{
+    QString dateComment;
+    std::array<QString, dynamicWorkObjects> pointNumbers;
+};
 
 enum class LineResult { Unchanged, Changed, Refused };
 
@@ -19,14 +30,14 @@ enum class LineResult { Unchanged, Changed, Refused };
 // wobj. Refused, with the line as it was, when the rewritten line would be
 // longer than maxLength characters or its point would get numbers that are
 // not finite.
-LineResult transformLine(QString& line, int& wobj, qint64 maxLength);
+LineResult transformLine(QString& line, int& wobj, const Replacements& with, qint64 maxLength);
 
-// Rewrites the program read from `in` into `out`, starting with wobj at 0.
-// Lines end at LF and keep their own ending (CRLF stays CRLF); a last line
-// without one gets an LF. False, with `out` incomplete, when a line is longer
-// than `limit` or the program would grow by more, when a line the rules act on
-// holds a lone CR (its line ends cannot be told), when the program is UTF-16 or
-// UTF-32, when a rule refuses, or when `out` takes not every byte.
-bool rewrite(QIODevice& in, QIODevice& out, int& wobj, qint64 limit = defaultLimit);
+// Rewrites the program into `out`, starting with wobj at 0. Lines end at LF
+// and keep their own ending (CRLF stays CRLF); a last line without one gets an
+// LF. False, with `out` incomplete, when the program would grow by more than
+// `growthLimit` bytes, when a line the rules act on holds a lone CR (its line
+// ends cannot be told), when the program is UTF-16 or UTF-32, or when a rule
+// refuses.
+bool rewrite(const QByteArray& program, QByteArray& out, int& wobj, const Replacements& with, qint64 growthLimit);
 
-}  // namespace UserFrameDynProgram
+}  // namespace Positioner

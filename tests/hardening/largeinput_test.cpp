@@ -7,71 +7,27 @@
 #include <sim/files.h>
 #include <userframedyneditor.h>
 
-#include <QBuffer>
-
 #include <csignal>
 #include <functional>
 #include <malloc.h>
-#include <sys/mman.h>
 #include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
 
-// Takes every byte and keeps only their count.
-class CountingDevice : public QIODevice
+// The rules with the user frame of positioner 1 only, 1.5 and five zeros.
+Positioner::Replacements firstFrame()
 {
-public:
-    qint64 count = 0;
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char*, qint64 size) override
-    {
-        count += size;
-        return size;
-    }
-};
-
-TEST(LargeInput, APieceOfMoreThanFourGigabytesReachesTheDeviceWhole)
-{
-    // Zero pages that are never touched: the size is real, the memory is not.
-    const size_t size = (size_t(1) << 32) + 100000;
-    void* piece = mmap(nullptr, size, PROT_READ, MAP_PRIVATE | MAP_ANONYMOUS | MAP_NORESERVE, -1, 0);
-    ASSERT_NE(piece, MAP_FAILED);
-    CountingDevice device;
-    device.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    PositionerFiles::DeviceWriter writer(device);
-    writer.write("<a>", 3);
-    writer.write(piece, size);
-    writer.write("</a>", 4);
-    EXPECT_TRUE(writer.finish());
-    EXPECT_EQ(device.count, qint64(size) + 7);
-    munmap(piece, size);
+    Positioner::Replacements with;
+    with.dateComment = "<!-- date -->";
+    with.pointNumbers[0] = "1.5000,0.0000,0.0000,0.0000,0.0000,0.0000";
+    return with;
 }
 
-// A program as the fetched copy hands it out; one that fails part way, as a
-// failing disk would, is not rewritten either.
-class ProgramBuffer : public QBuffer
+// The user-frame program's rewrite against a growth limit lowered to a few
+// kilobytes; each "0" of the point becomes 41 characters, 40 more.
+TEST(LargeInput, AProgramThatWouldGrowPastTheLimitIsRefused)
 {
-public:
-    ProgramBuffer(QByteArray* bytes, bool failsAtEnd) : QBuffer(bytes), failsAtEnd_(failsAtEnd) {}
-
-protected:
-    qint64 readData(char* data, qint64 size) override
-    {
-        const qint64 read = QBuffer::readData(data, size);
-        return read == 0 && failsAtEnd_ ? -1 : read;
-    }
-
-private:
-    bool failsAtEnd_;
-};
-
-// The user-frame program's rewrite against bounds lowered to a few kilobytes.
-TEST_F(PositionerCell, AProgramThatWouldGrowPastTheLimitIsRefused)
-{
-    const qint64 limit = 4096;  // of most rows
     const QByteArray destination = "<dest>wobj1_dyn</dest>\n";
     const QByteArray expression = "<expr>GETTRKWOBJ(POINTC(0),true)";
     const struct
@@ -80,19 +36,11 @@ TEST_F(PositionerCell, AProgramThatWouldGrowPastTheLimitIsRefused)
         QByteArray program;
         bool rewritten;
         qint64 limit = 4096;
-        bool failsAtEnd = false;
     } cases[] = {
         {"short list multiplied within the limit", destination + expression + QByteArray(40, '0') + "\n", true},
         {"short list multiplied past the limit", destination + expression + QByteArray(1000, '0') + "\n", false},
-        // 99 zeros become 99 numbers of 41 characters: a line of 4096 exactly, then one more.
-        {"grown to the limit exactly", destination + expression + QByteArray(98, '0') + "xxxxxx\n", true},
-        {"grown one past the limit", destination + expression + QByteArray(98, '0') + "xxxxxxx\n", false},
-        {"line of the limit exactly", "<Comment>" + QByteArray(limit - 20, 'x') + "</Comment>\n", true},
-        {"line longer than the limit", "<Comment>" + QByteArray(limit, 'x') + "</Comment>\n", false},
-        {"last line longer than the limit, without LF", "<Comment>" + QByteArray(limit, 'x'), false},
-        // The program is read 64 KiB at a time: a line that fills a read is not
-        // cut where the read ends.
-        {"line as long as a read, and more", QByteArray(65536 + 10, 'x'), false, 65536},
+        {"grown by the limit exactly", destination + expression + QByteArray(101, '0') + "\n", true, 4080},
+        {"grown one past the limit", destination + expression + QByteArray(101, '0') + "\n", false, 4079},
         {"every line within but the program past", destination + (expression + QByteArray(30, '0') + "\n").repeated(4),
          false},
         {"many ordinary lines", QByteArray("<Comment>x</Comment>\n").repeated(1000), true},
@@ -101,19 +49,34 @@ TEST_F(PositionerCell, AProgramThatWouldGrowPastTheLimitIsRefused)
          destination + expression + QByteArray(49, '0') + "\n" + QByteArray("<Comment/>\n").repeated(100) + expression +
              QByteArray(51, '0') + "\n",
          true},
-        {"read fails part way", destination + "<Comment/>\n", false, 4096, true},
     };
-    d->parms[0].userFrame[0] = 1.5;
     for (const auto& c : cases) {
-        QByteArray program = c.program;
-        ProgramBuffer in(&program, c.failsAtEnd);
         QByteArray out;
-        QBuffer output(&out);
-        in.open(QIODevice::ReadOnly | QIODevice::Unbuffered);
-        output.open(QIODevice::WriteOnly);
         int wobj = 0;
-        EXPECT_EQ(UserFrameDynProgram::rewrite(in, output, wobj, c.limit), c.rewritten) << c.name;
+        EXPECT_EQ(Positioner::rewrite(c.program, out, wobj, firstFrame(), c.limit), c.rewritten) << c.name;
     }
+}
+
+// Files past the cap are refused before they are read: nothing changes and
+// nothing is sent. Sparse, they take no room on the disk.
+TEST_F(PositionerCell, AFilePastTheCapIsRefusedWhole)
+{
+    const auto sparse = [](const QString& path, const QByteArray& head) {
+        writeFile(path, head);
+        QFile(path).resize(Positioner::maxInputBytes + 1);
+    };
+    const QString calibration = positionerDir() + "/large.xml";
+    sparse(calibration, "<FramePar><Positioner><Axes1Type>1</Axes1Type></Positioner></FramePar>");
+    EXPECT_FALSE(d->readPositionerFile(calibration));
+    EXPECT_EQ(d->parms[0].axes1Type, 0);
+    EXPECT_FALSE(d->writeGlobalVarFile(calibration));
+    EXPECT_EQ(QFileInfo(calibration).size(), Positioner::maxInputBytes + 1);
+
+    const QString controllerFile = sim::Files::instance().controllerFile("/xpl/userframedyn.xpl");
+    sparse(controllerFile, "<dest>wobj1_dyn</dest>\n<expr>GETTRKWOBJ(POINTC(0),true)</expr>\n");
+    EXPECT_FALSE(d->saveUserFrameDyn());
+    EXPECT_FALSE(QFile::exists(positionerDir() + "/userframedyn1.xpl"));
+    EXPECT_EQ(QFileInfo(controllerFile).size(), Positioner::maxInputBytes + 1) << "nothing sent";
 }
 
 TEST_F(PositionerCell, AnExpressionThatWouldGrowPastSixtyFourMegabytesIsRefusedWhole)
