@@ -75,16 +75,6 @@ bool loadOpened(pugi::xml_document& document, const QString& path, int fd, size_
     return bool(result);
 }
 
-void tooLarge(const QString& path, qint64 size)
-{
-    Diagnostics::Failure f;
-    f.step = Diagnostics::Step::TooLarge;
-    f.subject = path;
-    f.value = size;
-    f.maximum = maxInputBytes;
-    Diagnostics::record(f);
-}
-
 // Whether the opened file is one the library reads: a regular file within the
 // cap. A pipe or a device would block or never end.
 bool isReadable(const QString& path, int fd, struct stat& info)
@@ -98,7 +88,7 @@ bool isReadable(const QString& path, int fd, struct stat& info)
         return false;
     }
     if (info.st_size > maxInputBytes) {
-        tooLarge(path, info.st_size);
+        Diagnostics::tooLarge(path, info.st_size, maxInputBytes);
         return false;
     }
     return true;

@@ -63,6 +63,20 @@ inline void about(Step step, const QString& subject)
     record(f);
 }
 
+// A file larger than the cap, refused before it was read.
+inline void tooLarge(const QString& path, qint64 size, qint64 cap)
+{
+    Failure f;
+    f.step = Step::TooLarge;
+    f.subject = path;
+    f.value = size;
+    f.maximum = cap;
+    record(f);
+}
+
+// Names the file of a reason recorded by a step that had only its bytes.
+void nameSubject(const QString& subject);
+
 // A step on a file that failed with the system error `error` (errno).
 void systemError(Step step, const QString& path, int error);
 

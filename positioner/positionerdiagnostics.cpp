@@ -84,11 +84,6 @@ QString stepSentence(const Failure& f)
         return translated(QT_TRANSLATE_NOOP("QObject", "cannot write %1")).arg(subject);
     case Step::Replace:
         return translated(QT_TRANSLATE_NOOP("QObject", "cannot replace %1")).arg(subject);
-    case Step::LineTooLong:
-        return translated(QT_TRANSLATE_NOOP("QObject", "line %1 of %2 is longer than %3 bytes"))
-            .arg(f.line)
-            .arg(subject)
-            .arg(f.maximum);
     case Step::GrowsTooMuch:
         return translated(QT_TRANSLATE_NOOP("QObject", "%1 would grow by more than %2 bytes at line %3"))
             .arg(subject)
@@ -167,6 +162,12 @@ void record(Failure failure)
 {
     failure.operation = state.operation;
     state.failure = failure;
+}
+
+void nameSubject(const QString& subject)
+{
+    if (state.failure.step != Step::None && state.failure.subject.isEmpty())
+        state.failure.subject = subject;
 }
 
 void systemError(Step step, const QString& path, int error)

@@ -65,8 +65,6 @@ enum class Step {
     Write,
     /// The written copy could not take the place of subject.
     Replace,
-    /// Line `line` of subject is longer than maximum bytes (value: its length).
-    LineTooLong,
     /// Rewriting subject would make it more than maximum bytes longer; line is
     /// where it would.
     GrowsTooMuch,

@@ -13,6 +13,8 @@
 
 #include <QFile>
 
+#include <cerrno>
+
 namespace {
 
 using Positioner::Replacements;
@@ -30,40 +32,85 @@ Replacements replacements(PositionerData& d)
     return with;
 }
 
+namespace Diagnostics = PositionerDiagnostics;
+
+// The fetched program, read whole; false, with the reason, when it could not
+// be or is larger than a program may be.
+bool readWhole(QFile& local, QByteArray& program)
+{
+    // One byte more than a program may hold tells one that is too large.
+    program = local.read(Positioner::maxInputBytes + 1);
+    if (local.error() != QFileDevice::NoError) {
+        Diagnostics::deviceError(Diagnostics::Step::Read, local.fileName(), local, errno);
+        return false;
+    }
+    if (program.size() > Positioner::maxInputBytes) {
+        Diagnostics::tooLarge(local.fileName(), local.size(), Positioner::maxInputBytes);
+        return false;
+    }
+    return true;
+}
+
+// Whether every byte reached the file; false, with the reason, otherwise.
+bool writtenWhole(QFile& file, const QByteArray& bytes)
+{
+    if (file.write(bytes) == bytes.size() && file.flush())
+        return true;
+    Diagnostics::deviceError(Diagnostics::Step::Write, file.fileName(), file, errno);
+    return false;
+}
+
 // Replaces the fetched program at localPath by its rewritten copy, made under
 // the temporary name beside it.
 bool rewriteFetched(const QString& localPath, int& wobj, const Replacements& with)
 {
     const QString temporaryPath = Positioner::directory + QStringLiteral("/userframedyn1.xpl");
     QFile local(localPath);
-    if (!local.open(QIODevice::ReadOnly))
+    if (!local.open(QIODevice::ReadOnly)) {
+        Diagnostics::deviceError(Diagnostics::Step::Open, localPath, local, errno);
         return false;
+    }
     // Whatever stands at the temporary name, a link to some other file above
     // all, is removed and never followed; the temporary is then made anew, and
     // the open fails should anything take its place in between.
     QFile::remove(temporaryPath);
     QFile temporary(temporaryPath);
-    if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+    if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+        Diagnostics::deviceError(Diagnostics::Step::Write, temporaryPath, temporary, errno);
         return false;
+    }
 
-    // One byte more than a program may hold tells one that is too large. A
-    // partial program would otherwise replace the fetched one and go to the
+    // A partial program would otherwise replace the fetched one and go to the
     // controller: everything must be read, and everything written must have
-    // reached the file.
-    const QByteArray program = local.read(Positioner::maxInputBytes + 1);
+    // reached the file. The rules know the program's bytes, not its name.
+    QByteArray program;
     QByteArray rewritten;
-    const bool done = local.error() == QFileDevice::NoError && program.size() <= Positioner::maxInputBytes &&
-                      Positioner::rewrite(program, rewritten, wobj, with, Positioner::maxInputBytes) &&
-                      temporary.write(rewritten) == rewritten.size() && temporary.flush();
+    bool done = readWhole(local, program);
+    if (done && !Positioner::rewrite(program, rewritten, wobj, with, Positioner::maxInputBytes)) {
+        Diagnostics::nameSubject(localPath);
+        done = false;
+    }
+    done = done && writtenWhole(temporary, rewritten);
     local.close();
     temporary.close();
-    if (!done || temporary.error() != QFileDevice::NoError) {
+    if (done && temporary.error() != QFileDevice::NoError) {
+        Diagnostics::deviceError(Diagnostics::Step::Write, temporaryPath, temporary, errno);
+        done = false;
+    }
+    if (!done) {
         QFile::remove(temporaryPath);
         return false;
     }
     // When the fetched copy cannot be removed the rename fails as well; either
     // way the file at the local path is not the rewritten program.
-    return QFile::remove(localPath) && QFile::rename(temporaryPath, localPath);
+    QFile fetched(localPath);
+    QFile copy(temporaryPath);
+    if (!fetched.remove() || !copy.rename(localPath)) {
+        const QFile& failed = fetched.error() != QFileDevice::NoError ? fetched : copy;
+        Diagnostics::deviceError(Diagnostics::Step::Replace, localPath, failed, errno);
+        return false;
+    }
+    return true;
 }
 
 bool rewriteProgram(PositionerData& owner, UserFrameDynEditor& editor)
@@ -91,19 +138,24 @@ bool PositionerData::saveUserFrameDyn()
 // for its owner, which is the one PositionerData.
 bool UserFrameDynEditor::rewriteProgram()
 {
+    const Diagnostics::Scope scope("rewriteProgram");
     return ::rewriteProgram(*PositionerData::getInstance(), *this);
 }
 
 QString UserFrameDynEditor::transformLine(QString line)
 {
+    const Diagnostics::Scope scope("transformLine");
     // A line the rules refuse to rewrite (it would grow past any sane length,
     // or its point would get numbers that are not finite) stays as it was.
     return Positioner::orFailure(line, [&] {
         QString rewritten = line;
-        if (Positioner::transformLine(rewritten, dynWobjNo, replacements(*PositionerData::getInstance()),
-                                               Positioner::maxInputBytes) ==
-            Positioner::LineResult::Refused)
+        const Replacements with = replacements(*PositionerData::getInstance());
+        if (Positioner::transformLine(rewritten, dynWobjNo, with, Positioner::maxInputBytes) ==
+            Positioner::LineResult::Refused) {
+            Positioner::recordRefusal(with, dynWobjNo, 1, Positioner::maxInputBytes);
+            Diagnostics::nameSubject(QStringLiteral("line"));
             return line;
+        }
         return rewritten;
     });
 }

@@ -786,10 +786,6 @@ positioner-tool BEFEHL --help zeigt die Optionen eines Befehls.
         <translation>%1 kann nicht ersetzt werden</translation>
     </message>
     <message>
-        <source>line %1 of %2 is longer than %3 bytes</source>
-        <translation>Zeile %1 von %2 ist länger als %3 Bytes</translation>
-    </message>
-    <message>
         <source>%1 would grow by more than %2 bytes at line %3</source>
         <translation>%1 würde in Zeile %3 um mehr als %2 Bytes wachsen</translation>
     </message>

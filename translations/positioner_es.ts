@@ -786,10 +786,6 @@ Ejecute positioner-tool ORDEN --help para ver las opciones de una orden.
         <translation>no se puede reemplazar %1</translation>
     </message>
     <message>
-        <source>line %1 of %2 is longer than %3 bytes</source>
-        <translation>la línea %1 de %2 supera los %3 bytes</translation>
-    </message>
-    <message>
         <source>%1 would grow by more than %2 bytes at line %3</source>
         <translation>%1 crecería más de %2 bytes en la línea %3</translation>
     </message>

@@ -786,10 +786,6 @@ Lancez positioner-tool COMMANDE --help pour les options d&apos;une commande.
         <translation>impossible de remplacer %1</translation>
     </message>
     <message>
-        <source>line %1 of %2 is longer than %3 bytes</source>
-        <translation>la ligne %1 de %2 dépasse %3 octets</translation>
-    </message>
-    <message>
         <source>%1 would grow by more than %2 bytes at line %3</source>
         <translation>%1 grandirait de plus de %2 octets à la ligne %3</translation>
     </message>

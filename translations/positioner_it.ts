@@ -786,10 +786,6 @@ Eseguire positioner-tool COMANDO --help per le opzioni di un comando.
         <translation>impossibile sostituire %1</translation>
     </message>
     <message>
-        <source>line %1 of %2 is longer than %3 bytes</source>
-        <translation>la riga %1 di %2 supera i %3 byte</translation>
-    </message>
-    <message>
         <source>%1 would grow by more than %2 bytes at line %3</source>
         <translation>%1 crescerebbe di più di %2 byte alla riga %3</translation>
     </message>

@@ -786,10 +786,6 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
         <translation>%1 を置き換えられません</translation>
     </message>
     <message>
-        <source>line %1 of %2 is longer than %3 bytes</source>
-        <translation>%2 の %1 行目が %3 バイトを超えています</translation>
-    </message>
-    <message>
         <source>%1 would grow by more than %2 bytes at line %3</source>
         <translation>%1 は %3 行目で %2 バイトを超えて大きくなります</translation>
     </message>

@@ -786,10 +786,6 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
         <translation>无法替换 %1</translation>
     </message>
     <message>
-        <source>line %1 of %2 is longer than %3 bytes</source>
-        <translation>%2 的第 %1 行超过 %3 字节</translation>
-    </message>
-    <message>
         <source>%1 would grow by more than %2 bytes at line %3</source>
         <translation>%1 将在第 %3 行增长超过 %2 字节</translation>
     </message>

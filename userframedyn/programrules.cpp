@@ -1,5 +1,7 @@
 #include "programrules.h"
 
+#include "failurerecord.h"
+
 namespace Positioner {
 
 namespace {
@@ -39,7 +41,31 @@ bool startsWithWideByteOrderMark(const QByteArray& program)
            program.startsWith(QByteArray("\0\0\xfe\xff", 4));
 }
 
+namespace Diagnostics = PositionerDiagnostics;
+
+// A line the rewrite cannot keep byte for byte.
+void loneCarriageReturn(qint64 line)
+{
+    Diagnostics::Failure f;
+    f.step = Diagnostics::Step::LoneCarriageReturn;
+    f.line = line;
+    Diagnostics::record(f);
+}
+
 }  // namespace
+
+void recordRefusal(const Replacements& with, int wobj, qint64 line, qint64 growthLimit)
+{
+    if (wobj >= 1 && wobj <= dynamicWorkObjects && with.pointNumbers[wobj - 1].isNull()) {
+        Diagnostics::about(Diagnostics::Step::NotFinite, QStringLiteral("parms[%1].userFrame").arg(wobj - 1));
+        return;
+    }
+    Diagnostics::Failure f;
+    f.step = Diagnostics::Step::GrowsTooMuch;
+    f.line = line;
+    f.maximum = growthLimit;
+    Diagnostics::record(f);
+}
 
 LineResult transformLine(QString& line, int& wobj, const Replacements& with, qint64 maxLength)
 {
@@ -72,11 +98,15 @@ bool rewrite(const QByteArray& program, QByteArray& out, int& wobj, const Replac
 {
     wobj = 0;
     out.clear();
-    if (startsWithWideByteOrderMark(program))
+    if (startsWithWideByteOrderMark(program)) {
+        Diagnostics::about(Diagnostics::Step::WideEncoding, QString());
         return false;
+    }
     // The byte-order mark belongs to the file, not to its first line's text.
     const int mark = program.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    qint64 line = 0;
     for (int start = 0, next = 0; start < program.size(); start = next) {
+        ++line;
         const int lf = program.indexOf('\n', start);
         next = lf < 0 ? program.size() : lf + 1;
         const int textStart = start == 0 ? mark : start;
@@ -92,13 +122,17 @@ bool rewrite(const QByteArray& program, QByteArray& out, int& wobj, const Replac
         // A lone CR in a line the rules act on may be a line end the rewrite
         // cannot see: the markers might stand in lines of their own.
         if (text.contains(QLatin1Char('\r')) &&
-            (text.contains(dateMarker) || text.contains(destinationMarker) || text.contains(expressionMarker)))
+            (text.contains(dateMarker) || text.contains(destinationMarker) || text.contains(expressionMarker))) {
+            loneCarriageReturn(line);
             return false;
+        }
         // What the program has grown by so far is taken off what this line may grow.
         const qint64 grown = out.size() - start;
         const LineResult result = transformLine(text, wobj, with, text.size() + growthLimit - grown);
-        if (result == LineResult::Refused)
+        if (result == LineResult::Refused) {
+            recordRefusal(with, wobj, line, growthLimit);
             return false;
+        }
         out.append(program.constData() + start, textStart - start);
         if (result == LineResult::Changed)
             out += text.toLatin1();

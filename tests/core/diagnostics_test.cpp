@@ -34,6 +34,11 @@ protected:
     }
 
     QString calibFile() const { return positionerDir() + "/positionercalibframepar.xml"; }
+    // The user-frame program on the controller.
+    static void program(const QByteArray& text)
+    {
+        writeFile(sim::Files::instance().controllerFile("/xpl/userframedyn.xpl"), text);
+    }
     QString globalVar() const { return positionerDir() + "/GLOBAL.var"; }
 };
 
@@ -59,6 +64,36 @@ TEST_F(Diagnostics, EveryFailedStepSaysWhyAndASuccessForgetsIt)
          Step::NotFinite, {"parms[3].axes2FrameToBase holds a value that is not a finite number"}},
         {"NaN in the object frame", [&](PositionerData& d) { d.dynOframe[5] = nan; return !d.writeGlobalVarFile(globalVar()); },
          Step::NotFinite, {"writeGlobalVarFile: dynOframe"}},
+        {"file past the cap", [&](PositionerData& d) {
+             writeFile(calibFile(), "<FramePar/>");
+             QFile(calibFile()).resize(qint64(64) << 20 | 1);
+             return !d.readPositionerFile(calibFile()); },
+         Step::TooLarge, {"positionercalibframepar.xml is 67108865 bytes, more than the 67108864 bytes allowed"}},
+        {"file-size limit on the rewrite", [](PositionerData& d) {
+             program("<dest>wobj1_dyn</dest>\n<expr>GETTRKWOBJ(POINTC(0),true)\n");
+             FileSizeLimit limit(80);
+             return !d.saveUserFrameDyn(); },
+         Step::Write, {"saveUserFrameDyn: cannot write ", "/userframedyn1.xpl: File too large"}},
+        {"lone CR in the program", [](PositionerData& d) {
+             program("<Program>\n<dest>wobj1_dyn</dest>\r<expr>GETTRKWOBJ(POINTC(0),true)\n");
+             return !d.saveUserFrameDyn(); },
+         Step::LoneCarriageReturn, {"saveUserFrameDyn: line 2 of ", "/userframedyn.xpl holds a CR that ends no line"}},
+        {"UTF-16 program", [](PositionerData& d) {
+             program(QByteArray("\xff\xfe<\0", 4));
+             return !d.saveUserFrameDyn(); },
+         Step::WideEncoding, {"/userframedyn.xpl is encoded in UTF-16 or UTF-32"}},
+        {"NaN in a user frame", [&](PositionerData& d) {
+             program("<dest>wobj2_dyn</dest>\n<expr>GETTRKWOBJ(POINTC(0),true)\n");
+             d.parms[1].userFrame[2] = nan;
+             return !d.saveUserFrameDyn(); },
+         Step::NotFinite, {"saveUserFrameDyn: parms[1].userFrame holds a value that is not a finite number"}},
+        {"growth past the bound", [](PositionerData& d) {
+             // Each "0" would become six numbers of some three hundred digits.
+             program("<dest>wobj2_dyn</dest>\n<expr>GETTRKWOBJ(POINTC(0),true," + QByteArray(64 * 1024, '0') + ")\n");
+             for (double& value : d.parms[1].userFrame)
+                 value = 1e300;
+             return !d.saveUserFrameDyn(); },
+         Step::GrowsTooMuch, {"/userframedyn.xpl would grow by more than 67108864 bytes at line 2"}},
         {"missing file", [&](PositionerData& d) { return !d.readPositionerFile(positionerDir() + "/none.xml"); },
          Step::Open, {"readPositionerFile: cannot open ", "/none.xml: No such file or directory"}},
         {"broken XML", [&](PositionerData& d) {

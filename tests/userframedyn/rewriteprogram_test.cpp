@@ -4,6 +4,8 @@
 #include "golden.h"
 #include "simfixture.h"
 
+#include <positionerdiagnostics.h>
+
 #include <userframedyneditor.h>
 
 #include <atomic>
@@ -171,6 +173,8 @@ TEST_F(RewriteProgram, AFetchedCopyThatCannotBeReplacedIsNotSent)
     EXPECT_EQ(readFile(controllerCopy), program);
     EXPECT_TRUE(readFile(temporary).contains(point2)) << "the rewrite itself went through";
     EXPECT_TRUE(QFileInfo(local).isDir());
+    EXPECT_TRUE(PositionerDiagnostics::lastFailure().startsWith("saveUserFrameDyn: cannot replace " + local + ": "))
+        << qPrintable(PositionerDiagnostics::lastFailure());
 }
 
 }  // namespace
