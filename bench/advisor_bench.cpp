@@ -2,7 +2,7 @@
 // makes on the simulated cell (medians of 200 noisy calibrations of axis 2, or
 // of the user frame, per setting), and the time one assessment takes, beside
 // its goal of 1 ms: it is meant to run after every taught point.
-#include <advisortrials.h>
+#include "advisortrials.h"
 
 #include <QCoreApplication>
 

@@ -8,8 +8,7 @@
 #include "frame.h"
 #include "indexrange.h"
 #include "noexceptions.h"
-
-#include <dataaccess/dataaccess.h>
+#include "platform.h"
 
 #include <QStringList>
 
@@ -26,7 +25,7 @@ using Positioner::positionerCount;
 // The robot's own axes; a negative report counts as none.
 qint64 axisCount()
 {
-    return std::max(0, DataAccess::getAxisCount());
+    return std::max(0, Platform::axisCount());
 }
 
 // Integers of the file are offset against the robot; the arithmetic is done

@@ -5,9 +5,8 @@
 #include "atomicsave.h"
 #include "failurerecord.h"
 #include "noexceptions.h"
+#include "platform.h"
 #include "variableset.h"
-
-#include <dataaccess/dataaccess.h>
 
 namespace {
 
@@ -29,9 +28,7 @@ bool PositionerData::getFileFromCtrl(QString controllerPath, QString localPath)
     const Diagnostics::Scope scope("getFileFromCtrl");
     if (!Positioner::isUsablePath(controllerPath) || !Positioner::isUsablePath(localPath))
         return false;
-    return transferred(Positioner::orFailure(false, [&] {
-                           return DataAccess::GetFileFromController2TPU(controllerPath, localPath, false);
-                       }),
+    return transferred(Positioner::orFailure(false, [&] { return Platform::fetchFile(controllerPath, localPath); }),
                        Diagnostics::Step::FetchRefused, controllerPath);
 }
 
@@ -40,9 +37,7 @@ bool PositionerData::sendFileToCtrl(QString localPath, QString controllerPath)
     const Diagnostics::Scope scope("sendFileToCtrl");
     if (!Positioner::isUsablePath(localPath) || !Positioner::isUsablePath(controllerPath))
         return false;
-    return transferred(Positioner::orFailure(false, [&] {
-                           return DataAccess::SendFileFromTPU2Controller(localPath, controllerPath, false);
-                       }),
+    return transferred(Positioner::orFailure(false, [&] { return Platform::sendFile(localPath, controllerPath); }),
                        Diagnostics::Step::SendRefused, controllerPath);
 }
 

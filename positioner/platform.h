@@ -148,6 +148,19 @@ void setUsedElements(Vector& vector, bool on)
         vector.element(k).setUsed(on);
 }
 
+// The robot's own axes, as the service reports them.
+inline int axisCount() { return DataAccess::getAxisCount(); }
+
+// Copies a file from the controller to the pendant, or back; true when it was copied.
+inline bool fetchFile(const QString& controllerPath, const QString& localPath)
+{
+    return DataAccess::GetFileFromController2TPU(controllerPath, localPath, false);
+}
+inline bool sendFile(const QString& localPath, const QString& controllerPath)
+{
+    return DataAccess::SendFileFromTPU2Controller(localPath, controllerPath, false);
+}
+
 inline bool isBitSet(int mask, int bit) { return DataAccess::getValueBitStatus(mask, bit); }
 inline int withBit(int mask, int bit, bool on) { return DataAccess::setValueBitStatus(mask, bit, on); }
 

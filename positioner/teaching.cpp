@@ -49,7 +49,7 @@ int refused(int n, int result)
 // as a robot without axes.
 int cartesianRunLength()
 {
-    return std::clamp(DataAccess::getAxisCount(), 0, maxRunLength);
+    return std::clamp(Platform::axisCount(), 0, maxRunLength);
 }
 
 // The host may set maxAuxjNum directly, past what setMaxAuxjNum stores.

@@ -5,7 +5,7 @@
 #include <QVariant>
 
 #include <climits>
-#include <cstring>
+#include <algorithm>
 #include <functional>
 #include <iterator>
 
@@ -50,7 +50,6 @@ TEST_F(Operations, ThinOperationsTouchTheirOwnVariablesOnly)
         QStringList writes;
         QString active;
     } cases[] = {
-        {"setPosId", {}, [](D d) { d.setPosId(4); return QVariant(); }, {}, {"ipos.posindex=4"}, {}},
         {"switchPosId", {}, [](D d) { d.switchPosId(7); return QVariant(); }, {},
          {"ipos.posindex=7", "ipos.bswitchpos=true"}, {}},
         {"setAxisIndexCfg", {}, [](D d) { d.setAxisIndexCfg(1, 8); return QVariant(); }, {}, {"ipos.axisindex_cfg[1]=8"}, {}},
@@ -136,10 +135,23 @@ TEST_F(Operations, ArgumentsOutOfRangeDoNothing)
          }, L{0, 0, 0, 0, 0, 0, 0, 0}},
     };
 
-    // The records and the points lie one after the other; no byte of them is 0.
-    const std::size_t records = sizeof d->parms + sizeof d->savedParms + sizeof d->teachedPoints;
-    std::memset(static_cast<void*>(d->parms), 0x41, records);
-    const QByteArray before(reinterpret_cast<const char*>(d->parms), int(records));
+    // Every value of the records and the points set as a host would, none 0.
+    for (PositionerParm* records : {d->parms, d->savedParms}) {
+        for (int i = 0; i < 10; ++i) {
+            PositionerParm& p = records[i];
+            for (double* frame : {p.axes1Frame, p.axes2Frame, p.axes2FrameToBase, p.userFrame})
+                std::fill(frame, frame + 6, 12.5 + i);
+            p.axes1Type = p.axes2Type = 7;
+            p.axes1Index = p.axes2Index = 3;
+        }
+    }
+    for (TeachedPoint& point : d->teachedPoints)
+        std::fill(std::begin(point.values), std::end(point.values), 4.25);
+    const auto bytesOf = [](const auto& member) {
+        return QByteArray(reinterpret_cast<const char*>(&member), int(sizeof member));
+    };
+    const auto records = [&] { return bytesOf(d->parms) + bytesOf(d->savedParms) + bytesOf(d->teachedPoints); };
+    const QByteArray before = records();
     d->teachStatus = 0x5;
     rtmCustomRvarRealVect("ipos.axespos", 2, 1).setValue(0, 10.5);
     const std::size_t transfers = sim::Files::instance().transfers().size();
@@ -153,7 +165,7 @@ TEST_F(Operations, ArgumentsOutOfRangeDoNothing)
         EXPECT_TRUE(writes.entries().isEmpty()) << "row " << row << ": " << qPrintable(writes.entries().join(' '));
         EXPECT_TRUE(editor.calls().empty()) << "row " << row;
         EXPECT_EQ(sim::VariableStore::instance().strayElementAccesses(), strays) << "row " << row;
-        EXPECT_EQ(QByteArray(reinterpret_cast<const char*>(d->parms), before.size()), before) << "row " << row;
+        EXPECT_EQ(records(), before) << "row " << row;
         EXPECT_EQ(d->teachStatus, 0x5) << "row " << row;
         EXPECT_EQ(sim::Files::instance().transfers().size(), transfers) << "row " << row;
     }

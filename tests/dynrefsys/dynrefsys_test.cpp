@@ -143,20 +143,18 @@ TEST_F(DynRefSys, SaveWritesAllPointsThenTheObjectFrameThenSaves)
     editor.clearCalls();
     ASSERT_TRUE(d->saveDynRefSys(3));
 
-    QStringList expected;
-    for (int number = 1; number <= 11; ++number) {
-        expected << "getVisibleVarDef";
-        if (number != 4)
-            expected << "isWriteMode" << "setWriteMode" << "setVariable" << "setWriteMode";
-    }
-    expected << "isWriteMode" << "setWriteMode" << "filename" << "saveProgram" << "setWriteMode";
-    EXPECT_EQ(editor.callNames(), expected);
-    EXPECT_EQ(editor.calls()[0].args[0].toString(), "oframe_p1");
-    EXPECT_EQ(editor.calls()[41].args[0].toString(), "oframe_p10");
-    EXPECT_EQ(editor.calls()[46].args[0].toString(), "wobj_dyn0");
-    EXPECT_EQ(editor.calls().back().args[0].toBool(), false);
-    for (const sim::EditorCall& call : editor.calls())
+    QStringList written;
+    for (const sim::EditorCall& call : editor.calls()) {
+        if (call.op == "getVisibleVarDef")
+            written << call.args[0].toString();
         EXPECT_FALSE(call.op == "setVariable" && call.args[0].toUInt() == constant);
+    }
+    QStringList expected;
+    for (int number = 1; number <= 10; ++number)
+        expected << QStringLiteral("oframe_p%1").arg(number);
+    EXPECT_EQ(written, expected << "wobj_dyn0");
+    const QStringList calls = editor.callNames();
+    EXPECT_LT(calls.lastIndexOf("setVariable"), calls.indexOf("saveProgram"));
 
     for (int number = 1; number <= 10; ++number) {
         const QVariantHash point = editor.value(QStringLiteral("oframe_p%1").arg(number)).toHash();

@@ -134,49 +134,35 @@ protected:
     }
 };
 
-TEST_F(TightMemory, AnAllocationThatFailsIsAResultNotAnException)
+// Memory that runs out part way is a failure, not a success and not an
+// exception: a number of 16 MB takes 32 MB more as text, a program line of
+// 16 MB as much, and a short point list multiplied a million times far more.
+// A frame text of 16 million commas costs no more than its six numbers. With
+// the memory there, the read and the rewrite go through.
+TEST_F(TightMemory, WorkThatRunsOutOfMemoryFailsCleanly)
 {
-    // Within the length any line may have, beyond the memory left: the line
-    // comes back as it was.
+    const QString number = positionerDir() + "/number.xml";
+    const QString commas = positionerDir() + "/commas.xml";
+    writeFile(number, "<FramePar><Positioner><UserFrame>" + QByteArray(16 << 20, '1') + "</UserFrame></Positioner></FramePar>");
+    writeFile(commas, "<FramePar><Positioner><UserFrame>1.5,2" + QByteArray(16 << 20, ',') +
+                          "</UserFrame></Positioner></FramePar>");
+    writeFile(sim::Files::instance().controllerFile("/xpl/userframedyn.xpl"),
+              "<Comment>" + QByteArray(16 << 20, 'x') + "</Comment>\n");
     d->parms[0].userFrame[0] = 1.5;
     const QString line = "<expr>GETTRKWOBJ(POINTC(0),true" + QString(1 << 20, '0');
-    const auto transform = [&] {
-        d->userFrameDynEditor->dynWobjNo = 1;
-        return d->userFrameDynEditor->transformLine(line) == line ? 2 : 3;
-    };
-    EXPECT_EXIT(exitWithin(32 << 20, transform), testing::ExitedWithCode(2), "");
-}
-
-// Memory that runs out part way through a read or a rewrite is a failure, not
-// a success: the number of 4 MB would take 8 MB as text, the comment's line
-// 3 MB of buffer; with the memory there, both go through.
-TEST_F(TightMemory, AReadOrRewriteThatRunsOutOfMemoryAnswersFalse)
-{
-    const QString path = positionerDir() + "/large.xml";
-    writeFile(path, "<FramePar><Positioner><UserFrame>" + QByteArray(4 << 20, '1') + "</UserFrame></Positioner></FramePar>");
-    writeFile(sim::Files::instance().controllerFile("/xpl/userframedyn.xpl"),
-              "<Comment>" + QByteArray(3 << 20, 'x') + "</Comment>\n");
-    EXPECT_EXIT(exitWithin(8 << 20, [&] { return d->readPositionerFile(path) ? 3 : 2; }), testing::ExitedWithCode(2), "");
-    EXPECT_EXIT(exitWithin(2 << 20, [&] { return d->saveUserFrameDyn() ? 3 : 2; }), testing::ExitedWithCode(2), "");
-    EXPECT_TRUE(d->readPositionerFile(path));
-    EXPECT_TRUE(d->saveUserFrameDyn());
-}
-
-// Split whole, a frame text of 16 million commas would take some 150 MB more;
-// only its first six parts are read, in the file and in the text alike.
-TEST_F(TightMemory, AFrameTextOfMillionsOfCommasCostsNoMoreThanItsSixNumbers)
-{
-    const QByteArray commas(16 << 20, ',');
-    const QString path = positionerDir() + "/commas.xml";
-    writeFile(path, "<FramePar><Positioner><UserFrame>1.5,2" + commas + "</UserFrame></Positioner></FramePar>");
-    const QString text = "1.5,2" + QString::fromLatin1(commas);
-    const auto read = [&] {
+    const QString commaText = "1.5,2" + QString(16 << 20, ',');
+    const auto work = [&] {
         double values[6] = {};
-        d->posQstrToDouble(text, values, 6);
-        const bool read = d->readPositionerFile(path) && d->parms[0].userFrame[1] == 2.0;
-        return read && values[0] == 1.5 && values[1] == 2.0 ? 2 : 3;
+        d->posQstrToDouble(commaText, values, 6);
+        d->userFrameDynEditor->dynWobjNo = 1;
+        const bool failedCleanly = !d->readPositionerFile(number) && !d->saveUserFrameDyn() &&
+                                   d->userFrameDynEditor->transformLine(line) == line;
+        const bool commasRead = d->readPositionerFile(commas) && d->parms[0].userFrame[1] == 2.0 && values[1] == 2.0;
+        return failedCleanly && commasRead ? 2 : 3;
     };
-    EXPECT_EXIT(exitWithin(48 << 20, read), testing::ExitedWithCode(2), "");
+    EXPECT_EXIT(exitWithin(48 << 20, work), testing::ExitedWithCode(2), "");
+    EXPECT_TRUE(d->readPositionerFile(number));
+    EXPECT_TRUE(d->saveUserFrameDyn());
 }
 
 }  // namespace

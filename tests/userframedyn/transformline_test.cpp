@@ -25,9 +25,6 @@ protected:
     }
 };
 
-const char* const expression = "    <expr>GETTRKWOBJ(POINTC(0,0,0,0,0,0),true,2)</expr>";
-const char* const point2 = "POINTC(100.0000,0.0000,50.0000,0.0000,0.0000,90.0000),true";
-
 TEST_F(TransformLine, Rules)
 {
     const AfternoonClock clock;
@@ -45,16 +42,6 @@ TEST_F(TransformLine, Rules)
         EXPECT_EQ(editor->dynWobjNo, field[3].toInt()) << qPrintable(field[1]);
     }
     EXPECT_EQ(rows, 38);
-}
-
-TEST_F(TransformLine, AFrameChangedSinceTheLastLineIsTakenAsItNowIs)
-{
-    editor->dynWobjNo = 2;
-    EXPECT_TRUE(editor->transformLine(expression).contains(point2));
-    d->parms[1].userFrame[0] = 7;
-    EXPECT_TRUE(editor->transformLine(expression).contains("POINTC(7.0000,0.0000,50.0000,")) << "changed";
-    d->parms[1].userFrame[0] = 100;
-    EXPECT_TRUE(editor->transformLine(expression).contains(point2)) << "changed back";
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Calibrations on the simulated cell with noisy touches: what the advisor
 // predicts beside what the controller's calculation gives, measured against
-// the cell's true frame. Shared by the prediction test and its benchmark table;
-// header only, so the controller simulator itself needs no advisor.
+// the cell's true frame. Shared by the benchmark's table and the prediction
+// test; the controller simulator itself knows nothing of the advisor.
 #pragma once
 
 #include <calibrationpoints.h>
