@@ -11,7 +11,6 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <string>
 
 namespace Positioner {
 
@@ -19,12 +18,22 @@ namespace {
 
 namespace Diagnostics = PositionerDiagnostics;
 
-// The document's bytes, gathered for one write.
-struct Buffer : pugi::xml_writer
+// pugixml's output, handed to the file in the large pieces pugixml gathers;
+// once a write fails, nothing more is written, and the system's reason is kept.
+struct FileWriter : pugi::xml_writer
 {
-    std::string bytes;
+    explicit FileWriter(QFileDevice& file) : file(file) {}
 
-    void write(const void* data, size_t size) override { bytes.append(static_cast<const char*>(data), size); }
+    void write(const void* data, size_t size) override
+    {
+        ok = ok && file.write(static_cast<const char*>(data), qint64(size)) == qint64(size);
+        if (!ok && error == 0)
+            error = errno;
+    }
+
+    QFileDevice& file;
+    bool ok = true;
+    int error = 0;
 };
 
 // The line, from 1, of the file's byte at offset; 0 when it cannot be read.
@@ -126,8 +135,6 @@ bool saveXml(const pugi::xml_document& document, const QString& path, const char
 {
     if (!isUsablePath(path))
         return false;
-    Buffer buffer;
-    document.save(buffer, indent, flags, encoding);
     // Unbuffered: a buffered QSaveFile flushes only in commit(), where a failed
     // write goes unnoticed and the truncated file replaces the old one.
     QSaveFile file(path);
@@ -135,9 +142,10 @@ bool saveXml(const pugi::xml_document& document, const QString& path, const char
         Diagnostics::deviceError(Diagnostics::Step::Write, path, file, errno);
         return false;
     }
-    const qint64 size = qint64(buffer.bytes.size());
-    if (file.write(buffer.bytes.data(), size) != size || !file.flush()) {
-        Diagnostics::deviceError(Diagnostics::Step::Write, path, file, errno);
+    FileWriter writer(file);
+    document.save(writer, indent, flags, encoding);
+    if (!writer.ok || !file.flush()) {
+        Diagnostics::deviceError(Diagnostics::Step::Write, path, file, writer.ok ? errno : writer.error);
         file.cancelWriting();
         return false;
     }

@@ -34,18 +34,22 @@ Replacements replacements(PositionerData& d)
 
 namespace Diagnostics = PositionerDiagnostics;
 
-// The fetched program, read whole; false, with the reason, when it could not
-// be or is larger than a program may be.
+// The fetched program, read whole; false, with the reason, when it is no
+// regular file within the cap, refused by its size before it is read, or could
+// not be read to its end.
 bool readWhole(QFile& local, QByteArray& program)
 {
-    // One byte more than a program may hold tells one that is too large.
-    program = local.read(Positioner::maxInputBytes + 1);
-    if (local.error() != QFileDevice::NoError) {
-        Diagnostics::deviceError(Diagnostics::Step::Read, local.fileName(), local, errno);
+    if (local.isSequential()) {
+        Diagnostics::about(Diagnostics::Step::NotRegularFile, local.fileName());
         return false;
     }
-    if (program.size() > Positioner::maxInputBytes) {
+    if (local.size() > Positioner::maxInputBytes) {
         Diagnostics::tooLarge(local.fileName(), local.size(), Positioner::maxInputBytes);
+        return false;
+    }
+    program = local.readAll();
+    if (local.error() != QFileDevice::NoError) {
+        Diagnostics::deviceError(Diagnostics::Step::Read, local.fileName(), local, errno);
         return false;
     }
     return true;

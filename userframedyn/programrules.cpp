@@ -2,6 +2,8 @@
 
 #include "failurerecord.h"
 
+#include <string_view>
+
 namespace Positioner {
 
 namespace {
@@ -9,6 +11,14 @@ namespace {
 const QLatin1String dateMarker("Date");
 const QLatin1String destinationMarker("<dest>wobj");
 const QLatin1String expressionMarker("<expr>GETTRKWOBJ");
+
+// Whether a rule acts on the bytes of a line: most lines of a program hold
+// none of the markers and are copied as they are.
+bool actsOn(std::string_view line)
+{
+    return line.find(dateMarker.data()) != line.npos || line.find(destinationMarker.data()) != line.npos ||
+           line.find(expressionMarker.data()) != line.npos;
+}
 
 LineResult withPointNumbers(QString& line, const QString& numbers, qint64 maxLength)
 {
@@ -79,8 +89,11 @@ LineResult transformLine(QString& line, int& wobj, const Replacements& with, qin
     // the current one in force. Only ASCII digits name one: "wobj²_dyn" is
     // some other name.
     if (line.contains(destinationMarker)) {
+        static const QLatin1String dynamic[dynamicWorkObjects] = {
+            QLatin1String("<dest>wobj1_dyn"), QLatin1String("<dest>wobj2_dyn"), QLatin1String("<dest>wobj3_dyn"),
+            QLatin1String("<dest>wobj4_dyn"), QLatin1String("<dest>wobj5_dyn")};
         for (int n = 1; n <= dynamicWorkObjects; ++n) {
-            if (line.contains(QStringLiteral("<dest>wobj%1_dyn").arg(n))) {
+            if (line.contains(dynamic[n - 1])) {
                 wobj = n;
                 break;
             }
@@ -98,6 +111,7 @@ bool rewrite(const QByteArray& program, QByteArray& out, int& wobj, const Replac
 {
     wobj = 0;
     out.clear();
+    out.reserve(program.size());
     if (startsWithWideByteOrderMark(program)) {
         Diagnostics::about(Diagnostics::Step::WideEncoding, QString());
         return false;
@@ -118,26 +132,30 @@ bool rewrite(const QByteArray& program, QByteArray& out, int& wobj, const Replac
         // rules leave alone keeps its bytes whatever its encoding, and the
         // ASCII the rules put in is the same in every ASCII-based one. The
         // size is given: a NUL byte is text like any other.
-        QString text = QString::fromLatin1(program.constData() + textStart, end - textStart);
-        // A lone CR in a line the rules act on may be a line end the rewrite
-        // cannot see: the markers might stand in lines of their own.
-        if (text.contains(QLatin1Char('\r')) &&
-            (text.contains(dateMarker) || text.contains(destinationMarker) || text.contains(expressionMarker))) {
-            loneCarriageReturn(line);
-            return false;
-        }
-        // What the program has grown by so far is taken off what this line may grow.
-        const qint64 grown = out.size() - start;
-        const LineResult result = transformLine(text, wobj, with, text.size() + growthLimit - grown);
-        if (result == LineResult::Refused) {
-            recordRefusal(with, wobj, line, growthLimit);
-            return false;
+        const std::string_view bytes(program.constData() + textStart, size_t(end - textStart));
+        QString text;
+        LineResult result = LineResult::Unchanged;
+        if (actsOn(bytes)) {
+            // A lone CR in a line the rules act on may be a line end the
+            // rewrite cannot see: the markers might stand in lines of their own.
+            if (bytes.find('\r') != bytes.npos) {
+                loneCarriageReturn(line);
+                return false;
+            }
+            text = QString::fromLatin1(bytes.data(), int(bytes.size()));
+            // What the program has grown by so far is taken off what this line may grow.
+            const qint64 grown = out.size() - start;
+            result = transformLine(text, wobj, with, text.size() + growthLimit - grown);
+            if (result == LineResult::Refused) {
+                recordRefusal(with, wobj, line, growthLimit);
+                return false;
+            }
         }
         out.append(program.constData() + start, textStart - start);
         if (result == LineResult::Changed)
             out += text.toLatin1();
         else
-            out.append(program.constData() + textStart, end - textStart);
+            out.append(bytes.data(), int(bytes.size()));
         // Each line keeps its own ending; a last line without one gets an LF.
         if (lf < 0)
             out += '\n';

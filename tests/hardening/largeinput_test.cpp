@@ -136,7 +136,8 @@ protected:
 
 // Memory that runs out part way is a failure, not a success and not an
 // exception: a number of 16 MB takes 32 MB more as text, a program line of
-// 16 MB as much, and a short point list multiplied a million times far more.
+// 16 MB that a rule acts on as much, and a short point list multiplied a
+// million times far more.
 // A frame text of 16 million commas costs no more than its six numbers. With
 // the memory there, the read and the rewrite go through.
 TEST_F(TightMemory, WorkThatRunsOutOfMemoryFailsCleanly)
@@ -147,7 +148,7 @@ TEST_F(TightMemory, WorkThatRunsOutOfMemoryFailsCleanly)
     writeFile(commas, "<FramePar><Positioner><UserFrame>1.5,2" + QByteArray(16 << 20, ',') +
                           "</UserFrame></Positioner></FramePar>");
     writeFile(sim::Files::instance().controllerFile("/xpl/userframedyn.xpl"),
-              "<Comment>" + QByteArray(16 << 20, 'x') + "</Comment>\n");
+              "<Comment>Date " + QByteArray(16 << 20, 'x') + "</Comment>\n");
     d->parms[0].userFrame[0] = 1.5;
     const QString line = "<expr>GETTRKWOBJ(POINTC(0),true" + QString(1 << 20, '0');
     const QString commaText = "1.5,2" + QString(16 << 20, ',');
