@@ -137,7 +137,7 @@ protected:
 // Memory that runs out part way is a failure, not a success and not an
 // exception: a number of 16 MB takes 32 MB more as text, a program line of
 // 16 MB that a rule acts on as much, and a short point list multiplied a
-// million times far more.
+// million times far more, and a number of 64 MB in a text to convert.
 // A frame text of 16 million commas costs no more than its six numbers. With
 // the memory there, the read and the rewrite go through.
 TEST_F(TightMemory, WorkThatRunsOutOfMemoryFailsCleanly)
@@ -152,12 +152,17 @@ TEST_F(TightMemory, WorkThatRunsOutOfMemoryFailsCleanly)
     d->parms[0].userFrame[0] = 1.5;
     const QString line = "<expr>GETTRKWOBJ(POINTC(0),true" + QString(1 << 20, '0');
     const QString commaText = "1.5,2" + QString(16 << 20, ',');
+    const QString longPart = "1,2," + QString(64 << 20, '1');
     const auto work = [&] {
         double values[6] = {};
         d->posQstrToDouble(commaText, values, 6);
+        // A part too long to convert leaves all values as they were.
+        double kept[3] = {7, 7, 7};
+        d->posQstrToDouble(longPart, kept, 3);
         d->userFrameDynEditor->dynWobjNo = 1;
         const bool failedCleanly = !d->readPositionerFile(number) && !d->saveUserFrameDyn() &&
-                                   d->userFrameDynEditor->transformLine(line) == line;
+                                   d->userFrameDynEditor->transformLine(line) == line && kept[0] == 7 &&
+                                   kept[1] == 7;
         const bool commasRead = d->readPositionerFile(commas) && d->parms[0].userFrame[1] == 2.0 && values[1] == 2.0;
         return failedCleanly && commasRead ? 2 : 3;
     };
