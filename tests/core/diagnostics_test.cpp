@@ -203,6 +203,11 @@ TEST_F(Diagnostics, AHandlersFailureDuringAWaitIsItsOwn)
     EXPECT_EQ(seenByHandler, "teachPoint: n is 0, outside 1 to 9");
     EXPECT_EQ(lastFailure(), QString());
 
+    // The host's own wait cannot fail: the handler's reason outlasts it.
+    QTimer::singleShot(5, [this] { d->teachPoint(12); });
+    d->delay_MSec(30);
+    EXPECT_EQ(lastFailure(), "teachPoint: n is 12, outside 1 to 9");
+
     // Nor does a call on another thread reach the user-interface thread's reason.
     d->teachPoint(11);
     std::thread([this] { d->teachPoint(0); }).join();
