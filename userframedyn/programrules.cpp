@@ -118,10 +118,12 @@ bool rewrite(const QByteArray& program, QByteArray& out, int& wobj, const Replac
     }
     // The byte-order mark belongs to the file, not to its first line's text.
     const int mark = program.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    const std::string_view all(program.constData(), size_t(program.size()));
     qint64 line = 0;
     for (int start = 0, next = 0; start < program.size(); start = next) {
         ++line;
-        const int lf = program.indexOf('\n', start);
+        const size_t found = all.find('\n', size_t(start));
+        const int lf = found == all.npos ? -1 : int(found);
         next = lf < 0 ? program.size() : lf + 1;
         const int textStart = start == 0 ? mark : start;
         int end = lf < 0 ? next : lf;
