@@ -120,7 +120,7 @@ package: build
 ABI_LIBRARIES := libpositioner libpositioner_advisor libpositioner_sim
 ABI_libpositioner := positioner/libpositioner.so
 ABI_libpositioner_HEADERS := positioner/positioner_global.h positioner/positionerdata.h \
-    positioner/positionerparm.h positioner/positionervariables.h positioner/teachedpoint.h \
+    positioner/positionerdiagnostics.h positioner/positionerparm.h positioner/positionervariables.h positioner/teachedpoint.h \
     positioner/teachinglimits.h userframedyn/userframedyneditor.h
 ABI_libpositioner_advisor := advisor/libpositioner_advisor.so
 ABI_libpositioner_advisor_HEADERS := advisor/advisor_global.h advisor/calibrationpoints.h \

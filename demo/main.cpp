@@ -8,6 +8,7 @@
 #include <dataaccess/dataaccess.h>
 #include <samplefiles.h>
 #include <positionerdata.h>
+#include <positionerdiagnostics.h>
 #include <sim/simulation.h>
 
 #include <QCoreApplication>
@@ -29,6 +30,14 @@ QTextStream& out()
 {
     static QTextStream stream(stdout);
     return stream;
+}
+
+// The reason of a failure, printed right after its result as a host shows it.
+void printReason(const char* indent = "  ")
+{
+    const QString reason = PositionerDiagnostics::lastFailure();
+    if (!reason.isEmpty())
+        out() << indent << "reason: " << reason << "\n";
 }
 
 void printVariableSet()
@@ -115,6 +124,8 @@ int calculateWithProgress(const QString& what, const std::function<int()>& calcu
     timer.stop();
     out() << (result == 1 ? " done" : " no answer") << " after " << elapsed.elapsed() << " ms ("
           << ticks << " ticks of the host's timer meanwhile)\n";
+    if (result != 1)
+        printReason("    ");
     return result;
 }
 
@@ -153,8 +164,10 @@ struct Teacher
         out() << "  point " << n << " at axes (" << axis1 << ", " << axis2 << "): "
               << (result == 1 ? QStringLiteral("taken") : QStringLiteral("refused, code %1").arg(result))
               << "\n";
-        if (result != 1)
+        if (result != 1) {
+            printReason("    ");
             explainRefusal(positioner, n, result);
+        }
         waitWhileSet(positioner, teachRequest);
         return result;
     }
@@ -240,8 +253,10 @@ void sendCalibration(PositionerData* positioner, CalibrationReader& reader)
     const bool sent = written && positioner->sendFileToCtrl(local, CalibrationReader::controllerPath());
     out() << "Calibration file written: " << (written ? "yes" : "NO") << ", sent: " << (sent ? "yes" : "NO")
           << "\n";
-    if (!sent)
+    if (!sent) {
+        printReason();
         return;
+    }
 
     const int readsBefore = reader.reads();
     positioner->rdeReadFileCode();
@@ -287,6 +302,8 @@ void useDynamicWorkObject(PositionerData* positioner)
     out().flush();
     const bool registered = positioner->setDynRefSys(0);
     out() << (registered ? "accepted" : "REFUSED") << "\n";
+    if (!registered)
+        printReason();
     if (!editor.dynRefSystems().empty()) {
         const sim::DynRefSysEntry& entry = editor.dynRefSystems().back();
         out() << "  editor: dynamic reference system id " << entry.id << ", base \"" << entry.baseName
@@ -304,7 +321,10 @@ void useDynamicWorkObject(PositionerData* positioner)
     }
 
     const bool saved = positioner->saveDynRefSys(0);
-    out() << "Object frames written into the program and saved: " << (saved ? "yes" : "NO") << "\n"
+    out() << "Object frames written into the program and saved: " << (saved ? "yes" : "NO") << "\n";
+    if (!saved)
+        printReason();
+    out()
           << "  oframe_p1: " << hashText(editor.value("oframe_p1")) << "\n"
           << "  wobj_dyn0: " << hashText(editor.value("wobj_dyn0")) << "\n"
           << "  saved as " << editor.savedPrograms().join(", ") << "\n";
@@ -312,6 +332,8 @@ void useDynamicWorkObject(PositionerData* positioner)
     const bool active = positioner->setWobj_dyn0(0);
     out() << "wobj_dyn0 active: " << (active ? "yes" : "NO") << " (editor's active id "
           << editor.activeRefSys() << ", ipos.currentposindex " << int(ipos_currentposindex) << ")\n";
+    if (!active)
+        printReason();
 }
 
 // The controller's user-frame program takes the user frames of positioners 1 to 5.
@@ -322,6 +344,8 @@ void updateUserFrameProgram(PositionerData* positioner)
         SampleFiles::installOnController("userframedyn.xpl", "/xpl/userframedyn.xpl");
     const bool saved = positioner->saveUserFrameDyn();
     out() << "\nUser-frame program rewritten and sent: " << (saved ? "yes" : "NO") << "\n";
+    if (!saved)
+        printReason();
     QFile file(program);
     file.open(QIODevice::ReadOnly);
     while (!file.atEnd()) {
@@ -329,6 +353,41 @@ void updateUserFrameProgram(PositionerData* positioner)
         if (line.contains("Date") || line.contains("wobj1_dyn") || line.contains(",true,1)"))
             out() << "  controller userframedyn.xpl: " << line << "\n";
     }
+}
+
+// What a service call starts from: faults a pendant meets, each failed call's
+// result and, right after it, its reason.
+void provokeFailures(PositionerData* positioner)
+{
+    out() << "\nFailures and their reasons:\n";
+    const QString dir = RtmGetLocalizedFileName("../Application/positioner", true);
+    const auto show = [](const char* what, bool ok) {
+        out() << "  " << what << ": " << (ok ? "succeeded" : "failed") << "\n";
+        printReason("    ");
+    };
+
+    show("teachPoint(10)", positioner->teachPoint(10) == 1);
+
+    QFile broken(dir + "/broken.xml");
+    broken.open(QIODevice::WriteOnly);
+    broken.write("<FramePar>\n  <Positioner id=\"1\">\n</FramePar>\n");
+    broken.close();
+    show("readPositionerFile of a broken file", positioner->readPositionerFile(broken.fileName()));
+
+    sim::Files::instance().failNextFetches(1);
+    show("saveUserFrameDyn while the transfer service refuses", positioner->saveUserFrameDyn());
+
+    sim::ProgramEditor& editor = sim::ProgramEditor::instance();
+    editor.setRefuseWriteMode(true);
+    show("saveDynRefSys while the editor refuses write mode", positioner->saveDynRefSys(0));
+    editor.setRefuseWriteMode(false);
+
+    const double kept = positioner->dynOframe[0];
+    positioner->dynOframe[0] = std::nan("");
+    show("writeGlobalVarFile with a NaN in the object frame", positioner->writeGlobalVarFile(dir + "/GLOBAL.var"));
+    positioner->dynOframe[0] = kept;
+
+    show("setWobj_dyn0(0) once all is well again", positioner->setWobj_dyn0(0));
 }
 
 // The service tool's look at the calibration just made: the HTML report, and
@@ -365,6 +424,7 @@ int main(int argc, char** argv)
     CalibrationReader calibrationReader(controller);
     sim::MessageBoxes::instance().setListener([](const sim::ShownMessage& box) {
         out() << "[message box] " << box.text << "\n";
+        printReason();
     });
 
     const sim::Files& files = sim::Files::instance();
@@ -376,6 +436,8 @@ int main(int argc, char** argv)
     PositionerData* positioner = PositionerData::getInstance();
     out() << "Calibration fetched from the controller: "
           << (files.transfers().back().ok ? "yes" : "no (records keep their defaults)") << "\n";
+    if (!files.transfers().back().ok)
+        printReason();
 
     positioner->setUsedVars_positioner(true);
     positioner->setUsedVars_currentposID(true);
@@ -388,6 +450,7 @@ int main(int argc, char** argv)
     sendCalibration(positioner, calibrationReader);
     useDynamicWorkObject(positioner);
     updateUserFrameProgram(positioner);
+    provokeFailures(positioner);
 
     out() << "\n";
     printVariableSet();

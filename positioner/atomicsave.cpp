@@ -1,5 +1,7 @@
 #include "atomicsave.h"
 
+#include "failurerecord.h"
+
 #include <QFile>
 #include <QSaveFile>
 
@@ -7,12 +9,17 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cerrno>
+
 namespace Positioner {
 
 namespace {
 
+namespace Diagnostics = PositionerDiagnostics;
+
 // pugixml's output, handed to the file in the large pieces pugixml gathers;
-// once a write fails, nothing more is written.
+// once a write fails, nothing more is written, and the system's reason is kept.
 struct FileWriter : pugi::xml_writer
 {
     explicit FileWriter(QFileDevice& file) : file(file) {}
@@ -20,36 +27,90 @@ struct FileWriter : pugi::xml_writer
     void write(const void* data, size_t size) override
     {
         ok = ok && file.write(static_cast<const char*>(data), qint64(size)) == qint64(size);
+        if (!ok && error == 0)
+            error = errno;
     }
 
     QFileDevice& file;
     bool ok = true;
+    int error = 0;
 };
+
+// The line, from 1, of the file's byte at offset; 0 when it cannot be read.
+// The parser's buffer cannot tell: parsing rewrites it in place.
+qint64 lineAt(QFile& file, qint64 offset)
+{
+    if (!file.seek(0))
+        return 0;
+    const QByteArray head = file.read(offset);
+    return head.size() == offset ? 1 + head.count('\n') : 0;
+}
 
 // The whole of the opened file, in a buffer that the document takes over and
 // frees, ended by a NUL as pugixml's own load_file ends it: what follows a NUL
 // in the file does not count.
-bool loadOpened(pugi::xml_document& document, int fd, size_t size, unsigned int options)
+bool loadOpened(pugi::xml_document& document, const QString& path, int fd, size_t size, unsigned int options)
 {
     QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle))
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle)) {
+        Diagnostics::deviceError(Diagnostics::Step::Open, path, file, errno);
         return false;
+    }
     void* const buffer = pugi::get_memory_allocation_function()(size + 1);
-    if (!buffer)
+    if (!buffer) {
+        Diagnostics::systemError(Diagnostics::Step::OutOfMemory, path, ENOMEM);
         return false;
+    }
     if (file.read(static_cast<char*>(buffer), qint64(size)) != qint64(size)) {
+        Diagnostics::deviceError(Diagnostics::Step::Read, path, file, errno);
         pugi::get_memory_deallocation_function()(buffer);
         return false;
     }
     static_cast<char*>(buffer)[size] = '\0';
-    return document.load_buffer_inplace_own(buffer, size + 1, options, pugi::encoding_auto);
+    const pugi::xml_parse_result result =
+        document.load_buffer_inplace_own(buffer, size + 1, options, pugi::encoding_auto);
+    if (!result) {
+        Diagnostics::Failure f;
+        f.step = Diagnostics::Step::Parse;
+        f.subject = path;
+        f.systemReason = QString::fromLatin1(result.description());
+        f.offset = result.offset;
+        // A document in another encoding was parsed from a converted copy,
+        // whose offsets are no places in the file.
+        if (result.encoding == pugi::encoding_utf8)
+            f.line = lineAt(file, std::clamp<qint64>(result.offset, 0, qint64(size)));
+        Diagnostics::record(f);
+    }
+    return bool(result);
+}
+
+// Whether the opened file is one the library reads: a regular file within the
+// cap. A pipe or a device would block or never end.
+bool isReadable(const QString& path, int fd, struct stat& info)
+{
+    if (::fstat(fd, &info) != 0) {
+        Diagnostics::systemError(Diagnostics::Step::Read, path, errno);
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        Diagnostics::about(Diagnostics::Step::NotRegularFile, path);
+        return false;
+    }
+    if (info.st_size > maxInputBytes) {
+        Diagnostics::tooLarge(path, info.st_size, maxInputBytes);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
 
 bool isUsablePath(const QString& path)
 {
-    return !path.contains(QChar(0));
+    if (!path.contains(QChar(0)))
+        return true;
+    Diagnostics::about(Diagnostics::Step::PathHoldsNul, path);
+    return false;
 }
 
 bool loadXml(pugi::xml_document& document, const QString& path, unsigned int options)
@@ -59,11 +120,12 @@ bool loadXml(pugi::xml_document& document, const QString& path, unsigned int opt
     // Opened without waiting, so that a pipe with no writer cannot hold the
     // host's thread; only a regular file is read.
     const int fd = ::open(path.toLocal8Bit().constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
+    if (fd < 0) {
+        Diagnostics::systemError(Diagnostics::Step::Open, path, errno);
         return false;
+    }
     struct stat info {};
-    const bool loaded = ::fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size <= maxInputBytes &&
-                        loadOpened(document, fd, size_t(info.st_size), options);
+    const bool loaded = isReadable(path, fd, info) && loadOpened(document, path, fd, size_t(info.st_size), options);
     ::close(fd);
     return loaded;
 }
@@ -76,15 +138,22 @@ bool saveXml(const pugi::xml_document& document, const QString& path, const char
     // Unbuffered: a buffered QSaveFile flushes only in commit(), where a failed
     // write goes unnoticed and the truncated file replaces the old one.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        Diagnostics::deviceError(Diagnostics::Step::Write, path, file, errno);
         return false;
+    }
     FileWriter writer(file);
     document.save(writer, indent, flags, encoding);
     if (!writer.ok || !file.flush()) {
+        Diagnostics::deviceError(Diagnostics::Step::Write, path, file, writer.ok ? errno : writer.error);
         file.cancelWriting();
         return false;
     }
-    return file.commit();
+    if (!file.commit()) {
+        Diagnostics::deviceError(Diagnostics::Step::Replace, path, file, errno);
+        return false;
+    }
+    return true;
 }
 
 }  // namespace Positioner

@@ -3,6 +3,7 @@
 #include "positionerdata.h"
 
 #include "atomicsave.h"
+#include "failurerecord.h"
 #include "filestamp.h"
 #include "frame.h"
 #include "indexrange.h"
@@ -55,10 +56,21 @@ void appendValue(pugi::xml_node positioner, const char* name, const QString& tex
     positioner.append_child(name).append_child(pugi::node_pcdata).set_value(text.toLatin1().constData());
 }
 
-bool framesAreFinite(const PositionerParm& p)
+// Record i's frames; false, naming the first that holds NaN or infinity.
+bool framesAreFinite(const PositionerParm& p, int i)
 {
-    return Positioner::isFiniteFrame(p.axes1Frame) && Positioner::isFiniteFrame(p.axes2Frame) &&
-           Positioner::isFiniteFrame(p.axes2FrameToBase) && Positioner::isFiniteFrame(p.userFrame);
+    const std::pair<const double*, const char*> frames[] = {{p.axes1Frame, "axes1Frame"},
+                                                            {p.axes2Frame, "axes2Frame"},
+                                                            {p.axes2FrameToBase, "axes2FrameToBase"},
+                                                            {p.userFrame, "userFrame"}};
+    for (const auto& frame : frames) {
+        if (!Positioner::isFiniteFrame(frame.first)) {
+            PositionerDiagnostics::about(PositionerDiagnostics::Step::NotFinite,
+                                         QStringLiteral("parms[%1].%2").arg(i).arg(QLatin1String(frame.second)));
+            return false;
+        }
+    }
+    return true;
 }
 
 // The first `count` parts of a comma-separated text as numbers; the parts
@@ -105,9 +117,12 @@ void readRecord(PositionerData& d, pugi::xml_node entry, PositionerParm& p)
 
 bool PositionerData::writePositionerFile(QString path)
 {
+    const PositionerDiagnostics::Scope scope("writePositionerFile");
     return Positioner::orFailure(false, [&] {
-        if (!std::all_of(parms, parms + positionerCount, framesAreFinite))
-            return false;
+        for (int i = 0; i < positionerCount; ++i) {
+            if (!framesAreFinite(parms[i], i))
+                return false;
+        }
         pugi::xml_document document;
         Positioner::setDeclaration(document.append_child(pugi::node_declaration));
         Positioner::appendDateComment(document);
@@ -135,6 +150,7 @@ bool PositionerData::writePositionerFile(QString path)
 
 bool PositionerData::readPositionerFile(QString path)
 {
+    const PositionerDiagnostics::Scope scope("readPositionerFile");
     return Positioner::orFailure(false, [&] {
         pugi::xml_document document;
         if (!Positioner::loadXml(document, path, pugi::parse_pi))
@@ -166,6 +182,7 @@ QString PositionerData::posDoubleToQstr(double* const values, int count)
 
 void PositionerData::posQstrToDouble(QString text, double* const values, int count)
 {
+    const PositionerDiagnostics::Scope scope("posQstrToDouble");
     // Read into a copy, so that the values change only once all are read.
     Positioner::orFailure(false, [&] {
         std::vector<double> read(values, values + std::max(count, 0));

@@ -4,6 +4,7 @@
 
 #include "editoraccess.h"
 #include "eventwait.h"
+#include "failurerecord.h"
 #include "indexrange.h"
 #include "dynwobj.h"
 #include "platform.h"
@@ -23,7 +24,8 @@ constexpr int switchAcknowledgeRounds = 100;
 // the controller away; the request is raised again this often at most.
 constexpr int switchRequests = 3;
 
-using Positioner::isPositionerNumber;
+using Positioner::isPositionerNumberArgument;
+namespace Diagnostics = PositionerDiagnostics;
 
 // The texts are marked for the context QObject, the one QObject::tr looks them
 // up in, so that a catalogue made from the sources reaches the operator.
@@ -36,22 +38,28 @@ void showFailure(const char* message)
 void writeFrameVariable(const QString& name, const QString& memberPrefix, const double* frame)
 {
     RplVariable variable = editor()->getVisibleVarDef(name);
-    if (!variable.isValid() || variable.isConstant())
+    if (!variable.isValid() || variable.isConstant()) {
+        Diagnostics::about(variable.isValid() ? Diagnostics::Step::ConstantVariable
+                                              : Diagnostics::Step::UnknownVariable,
+                           name);
         return;
+    }
     static const char* const members[] = {"x", "y", "z", "a", "b", "c"};
     QHash<QString, QVariant> value;
     for (int k = 0; k < 6; ++k)
         value.insert(memberPrefix + QLatin1String(members[k]), frame[k]);
-    inWriteMode([&] { editor()->setVariable(variable, QVariant(value)); });
+    if (!inWriteMode([&] { editor()->setVariable(variable, QVariant(value)); }))
+        Diagnostics::about(Diagnostics::Step::WriteModeRefused, name);
 }
 
 }  // namespace
 
 bool PositionerData::setDynRefSys(int index)
 {
-    if (!Positioner::isPositioner(index))
+    const Diagnostics::Scope scope("setDynRefSys");
+    if (!Positioner::isPositionerArgument(QStringLiteral("index"), index))
         return false;
-    const RplVariable wobj = editor()->getVisibleVarDef(QStringLiteral("wobj_dyn0"));
+    const RplVariable wobj = dynamicWorkObject();
     if (!wobj.isValid())
         return false;
 
@@ -63,8 +71,14 @@ bool PositionerData::setDynRefSys(int index)
     // Should handlers keep switching, nothing is registered.
     int requests = 0;
     do {
-        if (requests++ == switchRequests)
+        if (requests++ == switchRequests) {
+            Diagnostics::Failure f;
+            f.step = Diagnostics::Step::SwitchTakenAway;
+            f.value = index + 1;
+            f.maximum = switchRequests;
+            Diagnostics::record(f);
             return false;
+        }
         ipos_posindex = index + 1;
         ipos_bswitchpos = true;
         Positioner::pollRounds(switchAcknowledgeRounds, [] { return !ipos_bswitchpos; });
@@ -74,6 +88,8 @@ bool PositionerData::setDynRefSys(int index)
     adoptUserFrame(*this, p);
     const int kind = refSysKind(p);
 
+    // A failed exchange leaves its reason for the host, also when the
+    // registration succeeds: it says why the box was shown.
     if (getFileFromCtrl(Positioner::ctrlGlobalVarFile, Positioner::localGlobalVarFile)) {
         if (!writeGlobalVarFile(Positioner::localGlobalVarFile))
             showFailure(QT_TRANSLATE_NOOP("QObject", "Failed to write GLOBAL.var."));
@@ -91,22 +107,31 @@ bool PositionerData::setDynRefSys(int index)
 
 bool PositionerData::saveDynRefSys(int index)
 {
-    if (!Positioner::isPositioner(index))
+    const Diagnostics::Scope scope("saveDynRefSys");
+    if (!Positioner::isPositionerArgument(QStringLiteral("index"), index))
         return false;
     for (int number = 1; number <= positionerCount; ++number)
         setVariableOframePoint(number);
     setVariableDynRefSys(index + 1);
-    return inWriteMode([] { editor()->saveProgram(editor()->filename()); });
+    if (!inWriteMode([] { editor()->saveProgram(editor()->filename()); })) {
+        Diagnostics::about(Diagnostics::Step::WriteModeRefused, editor()->filename());
+        return false;
+    }
+    // A variable the program lacks or keeps constant is skipped, as it always was.
+    Diagnostics::succeeded();
+    return true;
 }
 
 void PositionerData::setVariableDynRefSys(int number)
 {
-    if (isPositionerNumber(number))
+    const Diagnostics::Scope scope("setVariableDynRefSys");
+    if (isPositionerNumberArgument(QStringLiteral("number"), number))
         writeFrameVariable(QStringLiteral("wobj_dyn0"), QStringLiteral("oframe."), parms[number - 1].userFrame);
 }
 
 void PositionerData::setVariableOframePoint(int number)
 {
-    if (isPositionerNumber(number))
+    const Diagnostics::Scope scope("setVariableOframePoint");
+    if (isPositionerNumberArgument(QStringLiteral("number"), number))
         writeFrameVariable(QStringLiteral("oframe_p%1").arg(number), QString(), parms[number - 1].userFrame);
 }

@@ -1,5 +1,7 @@
 #include "eventwait.h"
 
+#include "failurerecord.h"
+
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 
@@ -16,6 +18,7 @@ void processEventsFor(unsigned int ms)
 
     const QDeadlineTimer deadline(static_cast<qint64>(ms), Qt::PreciseTimer);
     while (!deadline.hasExpired()) {
+        const PositionerDiagnostics::HostHandlers handlers;
         QCoreApplication::processEvents(QEventLoop::AllEvents,
                                         static_cast<int>(std::min(deadline.remainingTime(), maxPassMs)));
         const qint64 leftNs = deadline.remainingTimeNSecs();

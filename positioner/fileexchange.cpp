@@ -3,27 +3,42 @@
 #include "positionerdata.h"
 
 #include "atomicsave.h"
+#include "failurerecord.h"
 #include "noexceptions.h"
 #include "platform.h"
 #include "variableset.h"
 
+namespace {
+
+namespace Diagnostics = PositionerDiagnostics;
+
+// The service says only whether it copied the file.
+bool transferred(bool done, Diagnostics::Step refusal, const QString& controllerPath)
+{
+    if (!done)
+        Diagnostics::about(refusal, controllerPath);
+    return done;
+}
+
+}  // namespace
+
 // A path with a NUL would reach the transfer cut short, naming another file.
 bool PositionerData::getFileFromCtrl(QString controllerPath, QString localPath)
 {
+    const Diagnostics::Scope scope("getFileFromCtrl");
     if (!Positioner::isUsablePath(controllerPath) || !Positioner::isUsablePath(localPath))
         return false;
-    return Positioner::orFailure(false, [&] {
-        return Platform::fetchFile(controllerPath, localPath);
-    });
+    return transferred(Positioner::orFailure(false, [&] { return Platform::fetchFile(controllerPath, localPath); }),
+                       Diagnostics::Step::FetchRefused, controllerPath);
 }
 
 bool PositionerData::sendFileToCtrl(QString localPath, QString controllerPath)
 {
+    const Diagnostics::Scope scope("sendFileToCtrl");
     if (!Positioner::isUsablePath(localPath) || !Positioner::isUsablePath(controllerPath))
         return false;
-    return Positioner::orFailure(false, [&] {
-        return Platform::sendFile(localPath, controllerPath);
-    });
+    return transferred(Positioner::orFailure(false, [&] { return Platform::sendFile(localPath, controllerPath); }),
+                       Diagnostics::Step::SendRefused, controllerPath);
 }
 
 void PositionerData::rdeReadFileCode()

@@ -1,6 +1,8 @@
 // A frame: six values x, y, z, a, b, c, as the controller gives and takes them.
 #pragma once
 
+#include "failurerecord.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -12,6 +14,16 @@ constexpr int frameValues = 6;
 inline bool isFiniteFrame(const double* frame)
 {
     return std::all_of(frame, frame + frameValues, [](double value) { return std::isfinite(value); });
+}
+
+// The same for a frame about to be written: false, naming it as the reason,
+// when it holds NaN or infinity.
+inline bool isWritableFrame(const double* frame, const QString& name)
+{
+    if (isFiniteFrame(frame))
+        return true;
+    PositionerDiagnostics::about(PositionerDiagnostics::Step::NotFinite, name);
+    return false;
 }
 
 }  // namespace Positioner

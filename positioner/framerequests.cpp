@@ -5,9 +5,11 @@
 #include "positionerdata.h"
 
 #include "eventwait.h"
+#include "failurerecord.h"
 #include "indexrange.h"
 #include "variableset.h"
 
+#include <QElapsedTimer>
 #include <QString>
 
 #include <cmath>
@@ -42,6 +44,32 @@ bool isFinite(const rtmCustomRvarRealVect& answer)
     return true;
 }
 
+namespace Diagnostics = PositionerDiagnostics;
+
+// The record the request fills.
+bool positionerSelected(int positionerID)
+{
+    return Positioner::isPositionerArgument(QStringLiteral("positionerID"), positionerID);
+}
+
+// The controller's answer, checked before it is stored.
+bool usableAnswer(const rtmCustomRvarRealVect& answer, const QString& name)
+{
+    if (isFinite(answer))
+        return true;
+    Diagnostics::about(Diagnostics::Step::NotFinite, name);
+    return false;
+}
+
+void noAnswer(const QString& status, const QElapsedTimer& waited)
+{
+    Diagnostics::Failure f;
+    f.step = Diagnostics::Step::NoAnswer;
+    f.subject = status;
+    f.value = waited.elapsed();
+    Diagnostics::record(f);
+}
+
 void zero(double (&frame)[6])
 {
     for (double& value : frame)
@@ -52,23 +80,33 @@ void zero(double (&frame)[6])
 
 int PositionerData::calculatePositionerFrame(int axis)
 {
-    if (!Positioner::isPositioner(positionerID) || !Positioner::inRange(axis, axisCount))
+    const Diagnostics::Scope scope("calculatePositionerFrame");
+    if (!positionerSelected(positionerID))
         return 0;
+    if (!Positioner::inRange(axis, axisCount)) {
+        Diagnostics::outOfRange(QStringLiteral("axis"), axis, 0, axisCount - 1);
+        return 0;
+    }
     Operation operation(this);
+    QElapsedTimer waited;
+    waited.start();
     ipos_calculate_axes_status.setValue(axis, 0);
     ipos_axesindex = axis + 1;
     ipos_calculate_axes = true;
     Positioner::processEventsFor(Positioner::roundMs);
     if (!Positioner::pollRounds(axisAnswerPolls, [axis] {
             return ipos_calculate_axes_status.getValue(axis) == answered;
-        }))
+        })) {
+        noAnswer(QStringLiteral("ipos.calculate_axes_status[%1]").arg(axis), waited);
         return 0;
+    }
     // Host handlers ran during the wait and may have changed the selection.
-    if (!Positioner::isPositioner(positionerID))
+    if (!positionerSelected(positionerID))
         return 0;
     PositionerParm& record = parms[positionerID];
-    if (positionerAxisID == 0 ? !isFinite(ipos_posframe1)
-                              : !isFinite(ipos_posframe2) || !isFinite(ipos_posframe2tobase))
+    if (positionerAxisID == 0 ? !usableAnswer(ipos_posframe1, QStringLiteral("ipos.posframe1"))
+                              : !usableAnswer(ipos_posframe2, QStringLiteral("ipos.posframe2")) ||
+                                    !usableAnswer(ipos_posframe2tobase, QStringLiteral("ipos.posframe2tobase")))
         return 0;
     if (positionerAxisID == 0) {
         storeRounded(record.axes1Frame, ipos_posframe1);
@@ -81,15 +119,20 @@ int PositionerData::calculatePositionerFrame(int axis)
 
 int PositionerData::calculateUserFrame()
 {
-    if (!Positioner::isPositioner(positionerID))
+    const Diagnostics::Scope scope("calculateUserFrame");
+    if (!positionerSelected(positionerID))
         return 0;
     Operation operation(this);
+    QElapsedTimer waited;
+    waited.start();
     ipos_calculate_user_status = 0;
     ipos_calculate_user = true;
     if (!Positioner::pollRounds(userFrameAnswerPolls,
-                                    [] { return ipos_calculate_user_status == answered; }))
+                                    [] { return ipos_calculate_user_status == answered; })) {
+        noAnswer(QStringLiteral("ipos.calculate_user_status"), waited);
         return 0;
-    if (!Positioner::isPositioner(positionerID) || !isFinite(ipos_userframe))
+    }
+    if (!positionerSelected(positionerID) || !usableAnswer(ipos_userframe, QStringLiteral("ipos.userframe")))
         return 0;
     storeRounded(parms[positionerID].userFrame, ipos_userframe);
     return 1;
@@ -97,7 +140,8 @@ int PositionerData::calculateUserFrame()
 
 void PositionerData::clearPositionerFrame(int positioner, int axis)
 {
-    if (!Positioner::isPositioner(positioner))
+    const Diagnostics::Scope scope("clearPositionerFrame");
+    if (!Positioner::isPositionerArgument(QStringLiteral("positioner"), positioner))
         return;
     PositionerParm& record = parms[positioner];
     if (axis == 0) {
@@ -105,6 +149,8 @@ void PositionerData::clearPositionerFrame(int positioner, int axis)
     } else if (axis == 1) {
         zero(record.axes2Frame);
         zero(record.axes2FrameToBase);
+    } else {
+        Diagnostics::outOfRange(QStringLiteral("axis"), axis, 0, axisCount - 1);
     }
 }
 

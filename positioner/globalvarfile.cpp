@@ -2,6 +2,7 @@
 #include "positionerdata.h"
 
 #include "atomicsave.h"
+#include "failurerecord.h"
 #include "filestamp.h"
 #include "frame.h"
 #include "noexceptions.h"
@@ -92,7 +93,8 @@ QString initValue(const PositionerData& d)
 bool rewriteGlobalVar(PositionerData& d, const QString& path)
 {
     // NaN and infinity have no JSON form: the controller could not read the file.
-    if (!Positioner::isFiniteFrame(d.dynUframe) || !Positioner::isFiniteFrame(d.dynOframe))
+    if (!Positioner::isWritableFrame(d.dynUframe, QStringLiteral("dynUframe")) ||
+        !Positioner::isWritableFrame(d.dynOframe, QStringLiteral("dynOframe")))
         return false;
     // The controller's data passes through as it was: CDATA sections and text
     // that is only blanks inside an element of its own stay.
@@ -120,5 +122,6 @@ bool rewriteGlobalVar(PositionerData& d, const QString& path)
 
 bool PositionerData::writeGlobalVarFile(QString path)
 {
+    const PositionerDiagnostics::Scope scope("writeGlobalVarFile");
     return Positioner::orFailure(false, [&] { return rewriteGlobalVar(*this, path); });
 }

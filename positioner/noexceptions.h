@@ -3,6 +3,10 @@
 // host. Operations that handle files or long texts run their work through this.
 #pragma once
 
+#include "failurerecord.h"
+
+#include <cerrno>
+
 namespace Positioner {
 
 // work()'s result, or failure when it throws. The work changes the caller's
@@ -13,6 +17,12 @@ Result orFailure(Result failure, Work work) noexcept
     try {
         return work();
     } catch (...) {
+        // Whatever threw, above all an allocation that could not be met; the
+        // reason is recorded without allocating anything more.
+        PositionerDiagnostics::Failure reason;
+        reason.step = PositionerDiagnostics::Step::OutOfMemory;
+        reason.systemError = ENOMEM;
+        PositionerDiagnostics::record(reason);
         return failure;
     }
 }

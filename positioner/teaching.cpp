@@ -6,6 +6,7 @@
 #include "positionerdata.h"
 
 #include "eventwait.h"
+#include "failurerecord.h"
 #include "indexrange.h"
 #include "platform.h"
 #include "teachinglimits.h"
@@ -20,7 +21,29 @@ using namespace TeachingLimits;
 
 constexpr int clearWaitRounds = 20;
 
+namespace Diagnostics = PositionerDiagnostics;
+
 bool isPointNumber(int n) { return n >= 1 && n <= pointCount; }
+
+// Point n of an operation the host called; false, with the reason, for any other.
+bool isTeachablePoint(int n)
+{
+    if (isPointNumber(n))
+        return true;
+    Diagnostics::outOfRange(QStringLiteral("n"), n, 1, pointCount);
+    return false;
+}
+
+// teachPoint's result for a point that failed a check, with the reason.
+int refused(int n, int result)
+{
+    Diagnostics::Failure f;
+    f.step = Diagnostics::Step::PointRefused;
+    f.value = n;
+    f.maximum = result;
+    Diagnostics::record(f);
+    return result;
+}
 
 // m: how many cartesian values a point holds. A negative axis count is taken
 // as a robot without axes.
@@ -45,8 +68,11 @@ auto taughtIn(int teachStatus)
 
 int PositionerData::teachPoint(int n)
 {
+    const Diagnostics::Scope scope("teachPoint");
     // The axis points need the selected record; without one nothing is taken.
-    if (!isPointNumber(n) || !Positioner::isPositioner(positionerID))
+    if (!isTeachablePoint(n))
+        return 0;
+    if (!Positioner::isPositionerArgument(QStringLiteral("positionerID"), positionerID))
         return 0;
     const int m = cartesianRunLength();
     TeachedPoint& point = teachedPoints[n - 1];
@@ -65,18 +91,18 @@ int PositionerData::teachPoint(int n)
     teachStatus = Platform::withBit(teachStatus, n - 1, true);
 
     if (!checkPointPosition(n))
-        return -1;
+        return refused(n, -1);
     const bool axisPoint = groupOf(n) != userFrameGroup;
     if (!checkAuxjPosition(n))
-        return axisPoint ? -2 : -3;
+        return refused(n, axisPoint ? -2 : -3);
     if (axisPoint) {
         const PositionerParm& record = parms[positionerID];
         const int axisIndex = groupOf(n) == 0 ? record.axes1Index : record.axes2Index;
         switch (checkAuxjIdRun(n, axisIndex)) {
         case 1:
-            return -3;
+            return refused(n, -3);
         case 2:
-            return -4;
+            return refused(n, -4);
         default:
             break;
         }
@@ -89,7 +115,8 @@ int PositionerData::teachPoint(int n)
 
 void PositionerData::clearTeachedPoint(int n)
 {
-    if (!isPointNumber(n))
+    const Diagnostics::Scope scope("clearTeachedPoint");
+    if (!isTeachablePoint(n))
         return;
     Operation operation(this);
     Positioner::pollRounds(clearWaitRounds, [] { return !ipos_bclearpoint; });

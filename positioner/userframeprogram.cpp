@@ -3,6 +3,7 @@
 #include "positionerdata.h"
 
 #include "atomicsave.h"
+#include "failurerecord.h"
 #include "filestamp.h"
 #include "frame.h"
 #include "noexceptions.h"
@@ -11,6 +12,8 @@
 #include "variableset.h"
 
 #include <QFile>
+
+#include <cerrno>
 
 namespace {
 
@@ -29,39 +32,89 @@ Replacements replacements(PositionerData& d)
     return with;
 }
 
+namespace Diagnostics = PositionerDiagnostics;
+
+// The fetched program, read whole; false, with the reason, when it is no
+// regular file within the cap, refused by its size before it is read, or could
+// not be read to its end.
+bool readWhole(QFile& local, QByteArray& program)
+{
+    if (local.isSequential()) {
+        Diagnostics::about(Diagnostics::Step::NotRegularFile, local.fileName());
+        return false;
+    }
+    if (local.size() > Positioner::maxInputBytes) {
+        Diagnostics::tooLarge(local.fileName(), local.size(), Positioner::maxInputBytes);
+        return false;
+    }
+    program = local.readAll();
+    if (local.error() != QFileDevice::NoError) {
+        Diagnostics::deviceError(Diagnostics::Step::Read, local.fileName(), local, errno);
+        return false;
+    }
+    return true;
+}
+
+// Whether every byte reached the file; false, with the reason, otherwise.
+bool writtenWhole(QFile& file, const QByteArray& bytes)
+{
+    if (file.write(bytes) == bytes.size() && file.flush())
+        return true;
+    Diagnostics::deviceError(Diagnostics::Step::Write, file.fileName(), file, errno);
+    return false;
+}
+
 // Replaces the fetched program at localPath by its rewritten copy, made under
 // the temporary name beside it.
 bool rewriteFetched(const QString& localPath, int& wobj, const Replacements& with)
 {
     const QString temporaryPath = Positioner::directory + QStringLiteral("/userframedyn1.xpl");
     QFile local(localPath);
-    if (!local.open(QIODevice::ReadOnly))
+    if (!local.open(QIODevice::ReadOnly)) {
+        Diagnostics::deviceError(Diagnostics::Step::Open, localPath, local, errno);
         return false;
+    }
     // Whatever stands at the temporary name, a link to some other file above
     // all, is removed and never followed; the temporary is then made anew, and
     // the open fails should anything take its place in between.
     QFile::remove(temporaryPath);
     QFile temporary(temporaryPath);
-    if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered))
+    if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+        Diagnostics::deviceError(Diagnostics::Step::Write, temporaryPath, temporary, errno);
         return false;
+    }
 
-    // Only a regular file within the cap is read, and all of it; a partial
-    // program would otherwise replace the fetched one and go to the
-    // controller, so everything written must have reached the file too.
+    // A partial program would otherwise replace the fetched one and go to the
+    // controller: everything must be read, and everything written must have
+    // reached the file. The rules know the program's bytes, not its name.
+    QByteArray program;
     QByteArray rewritten;
-    const bool done = !local.isSequential() && local.size() <= Positioner::maxInputBytes &&
-                      Positioner::rewrite(local.readAll(), rewritten, wobj, with, Positioner::maxInputBytes) &&
-                      local.error() == QFileDevice::NoError && temporary.write(rewritten) == rewritten.size() &&
-                      temporary.flush();
+    bool done = readWhole(local, program);
+    if (done && !Positioner::rewrite(program, rewritten, wobj, with, Positioner::maxInputBytes)) {
+        Diagnostics::nameSubject(localPath);
+        done = false;
+    }
+    done = done && writtenWhole(temporary, rewritten);
     local.close();
     temporary.close();
-    if (!done || temporary.error() != QFileDevice::NoError) {
+    if (done && temporary.error() != QFileDevice::NoError) {
+        Diagnostics::deviceError(Diagnostics::Step::Write, temporaryPath, temporary, errno);
+        done = false;
+    }
+    if (!done) {
         QFile::remove(temporaryPath);
         return false;
     }
     // When the fetched copy cannot be removed the rename fails as well; either
     // way the file at the local path is not the rewritten program.
-    return QFile::remove(localPath) && QFile::rename(temporaryPath, localPath);
+    QFile fetched(localPath);
+    QFile copy(temporaryPath);
+    if (!fetched.remove() || !copy.rename(localPath)) {
+        const QFile& failed = fetched.error() != QFileDevice::NoError ? fetched : copy;
+        Diagnostics::deviceError(Diagnostics::Step::Replace, localPath, failed, errno);
+        return false;
+    }
+    return true;
 }
 
 bool rewriteProgram(PositionerData& owner, UserFrameDynEditor& editor)
@@ -78,6 +131,7 @@ bool rewriteProgram(PositionerData& owner, UserFrameDynEditor& editor)
 
 bool PositionerData::saveUserFrameDyn()
 {
+    const PositionerDiagnostics::Scope scope("saveUserFrameDyn");
     // A program that was not rewritten is not sent: the controller keeps its own.
     if (!rewriteProgram(*this, *userFrameDynEditor))
         return false;
@@ -88,19 +142,24 @@ bool PositionerData::saveUserFrameDyn()
 // for its owner, which is the one PositionerData.
 bool UserFrameDynEditor::rewriteProgram()
 {
+    const Diagnostics::Scope scope("rewriteProgram");
     return ::rewriteProgram(*PositionerData::getInstance(), *this);
 }
 
 QString UserFrameDynEditor::transformLine(QString line)
 {
+    const Diagnostics::Scope scope("transformLine");
     // A line the rules refuse to rewrite (it would grow past any sane length,
     // or its point would get numbers that are not finite) stays as it was.
     return Positioner::orFailure(line, [&] {
         QString rewritten = line;
-        if (Positioner::transformLine(rewritten, dynWobjNo, replacements(*PositionerData::getInstance()),
-                                               Positioner::maxInputBytes) ==
-            Positioner::LineResult::Refused)
+        const Replacements with = replacements(*PositionerData::getInstance());
+        if (Positioner::transformLine(rewritten, dynWobjNo, with, Positioner::maxInputBytes) ==
+            Positioner::LineResult::Refused) {
+            Positioner::recordRefusal(with, dynWobjNo, 1, Positioner::maxInputBytes);
+            Diagnostics::nameSubject(QStringLiteral("line"));
             return line;
+        }
         return rewritten;
     });
 }

@@ -1,14 +1,23 @@
 // Single controller variables and the registration of the variable set.
 #include "positionerdata.h"
 
+#include "failurerecord.h"
 #include "indexrange.h"
 #include "platform.h"
 #include "variableset.h"
 
 namespace {
 
-using Positioner::inRange;
 using Platform::setUsedElements;
+
+// Element i of a vector of count; false, with the reason, for any other.
+bool inRange(int i, int count)
+{
+    if (Positioner::inRange(i, count))
+        return true;
+    PositionerDiagnostics::outOfRange(QStringLiteral("i"), i, 0, count - 1);
+    return false;
+}
 
 }  // namespace
 
@@ -21,23 +30,27 @@ bool PositionerData::get_enable_slave_robot() { return ipos_enable_slave_robot; 
 
 double PositionerData::get_axespos(int i)
 {
+    const PositionerDiagnostics::Scope scope("get_axespos");
     return inRange(i, 2) ? ipos_axespos.getValue(i) : 0.0;
 }
 
 void PositionerData::setAxisIndexCfg(int i, int v)
 {
+    const PositionerDiagnostics::Scope scope("setAxisIndexCfg");
     if (inRange(i, 2))
         ipos_axisindex_cfg.setValue(i, v);
 }
 
 void PositionerData::setAxisTypeCfg(int i, int v)
 {
+    const PositionerDiagnostics::Scope scope("setAxisTypeCfg");
     if (inRange(i, 2))
         ipos_axistype_cfg.setValue(i, v);
 }
 
 void PositionerData::setTool_Value(int i, double v)
 {
+    const PositionerDiagnostics::Scope scope("setTool_Value");
     if (inRange(i, 6))
         ipos_tool_value.setValue(i, v);
 }

@@ -2,6 +2,7 @@
 #include "positionerdata.h"
 
 #include "editoraccess.h"
+#include "failurerecord.h"
 #include "indexrange.h"
 #include "dynwobj.h"
 #include "variableset.h"
@@ -14,8 +15,17 @@ using Positioner::editor;
 // does not declare it or the editor refuses.
 bool activate(const QString& name)
 {
+    using namespace PositionerDiagnostics;
     const RplVariable variable = editor()->getVisibleVarDef(name);
-    return variable.isValid() && editor()->setRefSys(variable.id());
+    if (!variable.isValid()) {
+        about(Step::UnknownVariable, name);
+        return false;
+    }
+    if (!editor()->setRefSys(variable.id())) {
+        about(Step::ActivationRefused, name);
+        return false;
+    }
+    return true;
 }
 
 // index + 1 for any index: the controller's number wraps instead of
@@ -29,6 +39,7 @@ int positionerNumber(int index)
 
 bool PositionerData::setWobj0(int index)
 {
+    const PositionerDiagnostics::Scope scope("setWobj0");
     if (!activate(QStringLiteral("wobj0")))
         return false;
     ipos_currentposindex = positionerNumber(index);
@@ -37,7 +48,8 @@ bool PositionerData::setWobj0(int index)
 
 bool PositionerData::setWobj_dyn0(int index)
 {
-    if (!Positioner::isPositioner(index))
+    const PositionerDiagnostics::Scope scope("setWobj_dyn0");
+    if (!Positioner::isPositionerArgument(QStringLiteral("index"), index))
         return false;
     if (!activate(QStringLiteral("wobj_dyn0")))
         return false;
@@ -47,9 +59,10 @@ bool PositionerData::setWobj_dyn0(int index)
 
 bool PositionerData::initActiveDyn0(int number)
 {
-    if (!Positioner::isPositionerNumber(number))
+    const PositionerDiagnostics::Scope scope("initActiveDyn0");
+    if (!Positioner::isPositionerNumberArgument(QStringLiteral("number"), number))
         return false;
-    const RplVariable wobj = editor()->getVisibleVarDef(QStringLiteral("wobj_dyn0"));
+    const RplVariable wobj = dynamicWorkObject();
     if (!wobj.isValid())
         return false;
     const PositionerParm& p = parms[number - 1];
@@ -59,7 +72,8 @@ bool PositionerData::initActiveDyn0(int number)
 
 bool PositionerData::initSetWobj_dyn0(int number)
 {
-    if (!Positioner::isPositionerNumber(number))
+    const PositionerDiagnostics::Scope scope("initSetWobj_dyn0");
+    if (!Positioner::isPositionerNumberArgument(QStringLiteral("number"), number))
         return false;
     return activate(QStringLiteral("wobj_dyn0"));
 }

@@ -7,6 +7,7 @@
 #include <groupassessment.h>
 #include <pointexplanation.h>
 #include <positionerdata.h>
+#include <positionerdiagnostics.h>
 #include <dataaccess/dataaccess.h>
 #include <rtmcore/rtmcustomrvar.h>
 
@@ -77,9 +78,12 @@ QString touchStyleSheet()
                           "QTabBar::tab { min-height: 40px; padding: 0 12px; }");
 }
 
-QString failureText(const QString& operationMessage)
+QString failureText(const QString& operationMessage, const QString& reason)
 {
-    return operationMessage;
+    if (reason.isEmpty())
+        return operationMessage;
+    // A path breaks at its slashes when the line is short.
+    return operationMessage + QLatin1Char('\n') + QString(reason).replace(QLatin1Char('/'), QStringLiteral("/\u200b"));
 }
 
 CalibrationScreen::CalibrationScreen(PositionerData& positioner, QWidget* parent)
@@ -465,7 +469,7 @@ void CalibrationScreen::writeReport()
     // A path breaks at its slashes when the line is short.
     const QString shown = QString(page).replace(QLatin1Char('/'), QStringLiteral("/\u200b"));
     showOutcome(status != tool::Unusable, [shown] { return tr("The report is written to %1.").arg(shown); },
-                [messages] { return tr("The report could not be written: %1").arg(messages.trimmed()); });
+                [messages] { return tr("The report could not be written: %1").arg(messages.trimmed()); }, false);
 }
 
 void CalibrationScreen::registerDynamicWorkObject()
@@ -524,8 +528,9 @@ bool CalibrationScreen::runRequest(const QString& what, const std::function<bool
     return ok;
 }
 
-void CalibrationScreen::showOutcome(bool ok, const Sentence& done, const Sentence& failed)
+void CalibrationScreen::showOutcome(bool ok, const Sentence& done, const Sentence& failed, bool libraryFailure)
 {
+    failureReason_ = ok || !libraryFailure ? QString() : PositionerDiagnostics::lastFailure();
     outcomeOk_ = ok;
     outcomeText_ = ok ? done : failed;
     showOutcomeText();
@@ -535,7 +540,7 @@ void CalibrationScreen::showOutcomeText()
 {
     outcome_->setStyleSheet(outcomeOk_ ? QString() : QStringLiteral("color: #cf222e"));
     const QString text = outcomeText_ ? outcomeText_() : QString();
-    outcome_->setText(outcomeOk_ ? text : failureText(text));
+    outcome_->setText(outcomeOk_ ? text : failureText(text, failureReason_));
 }
 
 QString CalibrationScreen::frameText(const double (&frame)[6]) const

@@ -92,7 +92,9 @@ private:
     using Sentence = std::function<QString()>;
     bool runRequest(const QString& what, const std::function<bool()>& request);
     // The outcome of the last request: what was done, or why it failed.
-    void showOutcome(bool ok, const Sentence& done, const Sentence& failed);
+    // The library's reason for a failure is taken at once, before any other
+    // call can forget it; a failure outside the library has none.
+    void showOutcome(bool ok, const Sentence& done, const Sentence& failed, bool libraryFailure = true);
     void showOutcomeText();
 
     void refresh();
@@ -111,6 +113,7 @@ private:
     QLabel* outcome_ = nullptr;
     bool outcomeOk_ = true;
     Sentence outcomeText_;
+    QString failureReason_;
 
     // Set up
     QLabel* positionerLabel_ = nullptr;
@@ -148,5 +151,5 @@ private:
 // Controls sized for a finger rather than a mouse, for the whole window.
 QString touchStyleSheet();
 
-// Why an operation failed, as the operator reads it.
-QString failureText(const QString& operationMessage);
+// What failed and, where the library gave one, why, as the operator reads it.
+QString failureText(const QString& operationMessage, const QString& reason);

@@ -1028,6 +1028,102 @@ positioner-tool BEFEHL --help zeigt die Optionen eines Befehls.
 <context>
     <name>QObject</name>
     <message>
+        <source>%1 is %2, outside %3 to %4</source>
+        <translation>%1 ist %2, außerhalb von %3 bis %4</translation>
+    </message>
+    <message>
+        <source>the path %1 holds a NUL character</source>
+        <translation>der Pfad %1 enthält ein NUL-Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>%1 holds a value that is not a finite number</source>
+        <translation>%1 enthält einen Wert, der keine endliche Zahl ist</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 ms</source>
+        <translation>%1 hat nicht innerhalb von %2 ms geantwortet</translation>
+    </message>
+    <message>
+        <source>the controller was switched away from positioner %1 after each of %2 requests</source>
+        <translation>die Steuerung wurde nach jeder der %2 Anforderungen von Positionierer %1 weggeschaltet</translation>
+    </message>
+    <message>
+        <source>the transfer service did not fetch %1 from the controller</source>
+        <translation>der Übertragungsdienst hat %1 nicht von der Steuerung geholt</translation>
+    </message>
+    <message>
+        <source>the transfer service did not send %1 to the controller</source>
+        <translation>der Übertragungsdienst hat %1 nicht an die Steuerung gesendet</translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation>%1 kann nicht geöffnet werden</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 kann nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>%1 is not well-formed XML at line %2 (offset %3)</source>
+        <translation>%1 ist in Zeile %2 (Offset %3) kein wohlgeformtes XML</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot replace %1</source>
+        <translation>%1 kann nicht ersetzt werden</translation>
+    </message>
+    <message>
+        <source>%1 would grow by more than %2 bytes at line %3</source>
+        <translation>%1 würde in Zeile %3 um mehr als %2 Bytes wachsen</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 holds a CR that ends no line</source>
+        <translation>Zeile %1 von %2 enthält ein CR, das keine Zeile beendet</translation>
+    </message>
+    <message>
+        <source>%1 is encoded in UTF-16 or UTF-32</source>
+        <translation>%1 ist in UTF-16 oder UTF-32 kodiert</translation>
+    </message>
+    <message>
+        <source>the editor refused write mode for %1</source>
+        <translation>der Editor hat den Schreibmodus für %1 verweigert</translation>
+    </message>
+    <message>
+        <source>the open program declares no variable %1</source>
+        <translation>das geöffnete Programm deklariert keine Variable %1</translation>
+    </message>
+    <message>
+        <source>%1 is a constant of the open program</source>
+        <translation>%1 ist eine Konstante des geöffneten Programms</translation>
+    </message>
+    <message>
+        <source>the editor refused to make %1 the active work object</source>
+        <translation>der Editor hat sich geweigert, %1 zum aktiven Werkobjekt zu machen</translation>
+    </message>
+    <message>
+        <source>the editor refused to register %1 as a dynamic reference system</source>
+        <translation>der Editor hat sich geweigert, %1 als dynamisches Bezugssystem zu registrieren</translation>
+    </message>
+    <message>
+        <source>point %1 failed the plausibility check (result %2)</source>
+        <translation>Punkt %1 hat die Plausibilitätsprüfung nicht bestanden (Ergebnis %2)</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes, more than the %3 bytes allowed</source>
+        <translation>%1 ist %2 Bytes groß, mehr als die erlaubten %3 Bytes</translation>
+    </message>
+    <message>
+        <source>there was not enough memory</source>
+        <translation>es war nicht genug Speicher vorhanden</translation>
+    </message>
+    <message>
         <source>Failed to write GLOBAL.var.</source>
         <translation>GLOBAL.var konnte nicht geschrieben werden.</translation>
     </message>

@@ -1028,6 +1028,102 @@ Ejecute positioner-tool ORDEN --help para ver las opciones de una orden.
 <context>
     <name>QObject</name>
     <message>
+        <source>%1 is %2, outside %3 to %4</source>
+        <translation>%1 es %2, fuera del intervalo de %3 a %4</translation>
+    </message>
+    <message>
+        <source>the path %1 holds a NUL character</source>
+        <translation>la ruta %1 contiene un carácter NUL</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 no es un archivo normal</translation>
+    </message>
+    <message>
+        <source>%1 holds a value that is not a finite number</source>
+        <translation>%1 contiene un valor que no es un número finito</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 ms</source>
+        <translation>%1 no respondió en %2 ms</translation>
+    </message>
+    <message>
+        <source>the controller was switched away from positioner %1 after each of %2 requests</source>
+        <translation>el controlador fue cambiado fuera del posicionador %1 tras cada una de las %2 peticiones</translation>
+    </message>
+    <message>
+        <source>the transfer service did not fetch %1 from the controller</source>
+        <translation>el servicio de transferencia no trajo %1 del controlador</translation>
+    </message>
+    <message>
+        <source>the transfer service did not send %1 to the controller</source>
+        <translation>el servicio de transferencia no envió %1 al controlador</translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation>no se puede abrir %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>no se puede leer %1</translation>
+    </message>
+    <message>
+        <source>%1 is not well-formed XML at line %2 (offset %3)</source>
+        <translation>%1 no es XML bien formado en la línea %2 (posición %3)</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>no se puede escribir %1</translation>
+    </message>
+    <message>
+        <source>cannot replace %1</source>
+        <translation>no se puede reemplazar %1</translation>
+    </message>
+    <message>
+        <source>%1 would grow by more than %2 bytes at line %3</source>
+        <translation>%1 crecería más de %2 bytes en la línea %3</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 holds a CR that ends no line</source>
+        <translation>la línea %1 de %2 contiene un CR que no termina ninguna línea</translation>
+    </message>
+    <message>
+        <source>%1 is encoded in UTF-16 or UTF-32</source>
+        <translation>%1 está codificado en UTF-16 o UTF-32</translation>
+    </message>
+    <message>
+        <source>the editor refused write mode for %1</source>
+        <translation>el editor rechazó el modo de escritura para %1</translation>
+    </message>
+    <message>
+        <source>the open program declares no variable %1</source>
+        <translation>el programa abierto no declara ninguna variable %1</translation>
+    </message>
+    <message>
+        <source>%1 is a constant of the open program</source>
+        <translation>%1 es una constante del programa abierto</translation>
+    </message>
+    <message>
+        <source>the editor refused to make %1 the active work object</source>
+        <translation>el editor se negó a hacer de %1 el objeto de trabajo activo</translation>
+    </message>
+    <message>
+        <source>the editor refused to register %1 as a dynamic reference system</source>
+        <translation>el editor se negó a registrar %1 como sistema de referencia dinámico</translation>
+    </message>
+    <message>
+        <source>point %1 failed the plausibility check (result %2)</source>
+        <translation>el punto %1 no superó la comprobación de plausibilidad (resultado %2)</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes, more than the %3 bytes allowed</source>
+        <translation>%1 tiene %2 bytes, más de los %3 bytes permitidos</translation>
+    </message>
+    <message>
+        <source>there was not enough memory</source>
+        <translation>no había memoria suficiente</translation>
+    </message>
+    <message>
         <source>Failed to write GLOBAL.var.</source>
         <translation>No se pudo escribir GLOBAL.var.</translation>
     </message>

@@ -1028,6 +1028,102 @@ Lancez positioner-tool COMMANDE --help pour les options d&apos;une commande.
 <context>
     <name>QObject</name>
     <message>
+        <source>%1 is %2, outside %3 to %4</source>
+        <translation>%1 vaut %2, hors de l’intervalle %3 à %4</translation>
+    </message>
+    <message>
+        <source>the path %1 holds a NUL character</source>
+        <translation>le chemin %1 contient un caractère NUL</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 n’est pas un fichier ordinaire</translation>
+    </message>
+    <message>
+        <source>%1 holds a value that is not a finite number</source>
+        <translation>%1 contient une valeur qui n’est pas un nombre fini</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 ms</source>
+        <translation>%1 n’a pas répondu en %2 ms</translation>
+    </message>
+    <message>
+        <source>the controller was switched away from positioner %1 after each of %2 requests</source>
+        <translation>le contrôleur a été basculé hors du positionneur %1 après chacune des %2 demandes</translation>
+    </message>
+    <message>
+        <source>the transfer service did not fetch %1 from the controller</source>
+        <translation>le service de transfert n’a pas récupéré %1 depuis le contrôleur</translation>
+    </message>
+    <message>
+        <source>the transfer service did not send %1 to the controller</source>
+        <translation>le service de transfert n’a pas envoyé %1 au contrôleur</translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation>impossible d’ouvrir %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>impossible de lire %1</translation>
+    </message>
+    <message>
+        <source>%1 is not well-formed XML at line %2 (offset %3)</source>
+        <translation>%1 n’est pas un XML bien formé à la ligne %2 (position %3)</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>impossible d’écrire %1</translation>
+    </message>
+    <message>
+        <source>cannot replace %1</source>
+        <translation>impossible de remplacer %1</translation>
+    </message>
+    <message>
+        <source>%1 would grow by more than %2 bytes at line %3</source>
+        <translation>%1 grandirait de plus de %2 octets à la ligne %3</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 holds a CR that ends no line</source>
+        <translation>la ligne %1 de %2 contient un CR qui ne termine aucune ligne</translation>
+    </message>
+    <message>
+        <source>%1 is encoded in UTF-16 or UTF-32</source>
+        <translation>%1 est codé en UTF-16 ou UTF-32</translation>
+    </message>
+    <message>
+        <source>the editor refused write mode for %1</source>
+        <translation>l’éditeur a refusé le mode écriture pour %1</translation>
+    </message>
+    <message>
+        <source>the open program declares no variable %1</source>
+        <translation>le programme ouvert ne déclare aucune variable %1</translation>
+    </message>
+    <message>
+        <source>%1 is a constant of the open program</source>
+        <translation>%1 est une constante du programme ouvert</translation>
+    </message>
+    <message>
+        <source>the editor refused to make %1 the active work object</source>
+        <translation>l’éditeur a refusé de faire de %1 l’objet de travail actif</translation>
+    </message>
+    <message>
+        <source>the editor refused to register %1 as a dynamic reference system</source>
+        <translation>l’éditeur a refusé d’enregistrer %1 comme système de référence dynamique</translation>
+    </message>
+    <message>
+        <source>point %1 failed the plausibility check (result %2)</source>
+        <translation>le point %1 n’a pas passé le contrôle de plausibilité (résultat %2)</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes, more than the %3 bytes allowed</source>
+        <translation>%1 fait %2 octets, plus que les %3 octets permis</translation>
+    </message>
+    <message>
+        <source>there was not enough memory</source>
+        <translation>la mémoire était insuffisante</translation>
+    </message>
+    <message>
         <source>Failed to write GLOBAL.var.</source>
         <translation>Impossible d’écrire GLOBAL.var.</translation>
     </message>

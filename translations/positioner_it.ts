@@ -1028,6 +1028,102 @@ Eseguire positioner-tool COMANDO --help per le opzioni di un comando.
 <context>
     <name>QObject</name>
     <message>
+        <source>%1 is %2, outside %3 to %4</source>
+        <translation>%1 vale %2, fuori dall’intervallo da %3 a %4</translation>
+    </message>
+    <message>
+        <source>the path %1 holds a NUL character</source>
+        <translation>il percorso %1 contiene un carattere NUL</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 non è un file regolare</translation>
+    </message>
+    <message>
+        <source>%1 holds a value that is not a finite number</source>
+        <translation>%1 contiene un valore che non è un numero finito</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 ms</source>
+        <translation>%1 non ha risposto entro %2 ms</translation>
+    </message>
+    <message>
+        <source>the controller was switched away from positioner %1 after each of %2 requests</source>
+        <translation>il controllore è stato commutato via dal posizionatore %1 dopo ciascuna delle %2 richieste</translation>
+    </message>
+    <message>
+        <source>the transfer service did not fetch %1 from the controller</source>
+        <translation>il servizio di trasferimento non ha prelevato %1 dal controllore</translation>
+    </message>
+    <message>
+        <source>the transfer service did not send %1 to the controller</source>
+        <translation>il servizio di trasferimento non ha inviato %1 al controllore</translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation>impossibile aprire %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>impossibile leggere %1</translation>
+    </message>
+    <message>
+        <source>%1 is not well-formed XML at line %2 (offset %3)</source>
+        <translation>%1 non è XML ben formato alla riga %2 (posizione %3)</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>impossibile scrivere %1</translation>
+    </message>
+    <message>
+        <source>cannot replace %1</source>
+        <translation>impossibile sostituire %1</translation>
+    </message>
+    <message>
+        <source>%1 would grow by more than %2 bytes at line %3</source>
+        <translation>%1 crescerebbe di più di %2 byte alla riga %3</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 holds a CR that ends no line</source>
+        <translation>la riga %1 di %2 contiene un CR che non termina alcuna riga</translation>
+    </message>
+    <message>
+        <source>%1 is encoded in UTF-16 or UTF-32</source>
+        <translation>%1 è codificato in UTF-16 o UTF-32</translation>
+    </message>
+    <message>
+        <source>the editor refused write mode for %1</source>
+        <translation>l’editor ha rifiutato la modalità di scrittura per %1</translation>
+    </message>
+    <message>
+        <source>the open program declares no variable %1</source>
+        <translation>il programma aperto non dichiara alcuna variabile %1</translation>
+    </message>
+    <message>
+        <source>%1 is a constant of the open program</source>
+        <translation>%1 è una costante del programma aperto</translation>
+    </message>
+    <message>
+        <source>the editor refused to make %1 the active work object</source>
+        <translation>l’editor ha rifiutato di rendere %1 l’oggetto di lavoro attivo</translation>
+    </message>
+    <message>
+        <source>the editor refused to register %1 as a dynamic reference system</source>
+        <translation>l’editor ha rifiutato di registrare %1 come sistema di riferimento dinamico</translation>
+    </message>
+    <message>
+        <source>point %1 failed the plausibility check (result %2)</source>
+        <translation>il punto %1 non ha superato il controllo di plausibilità (risultato %2)</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes, more than the %3 bytes allowed</source>
+        <translation>%1 è di %2 byte, più dei %3 byte consentiti</translation>
+    </message>
+    <message>
+        <source>there was not enough memory</source>
+        <translation>la memoria non era sufficiente</translation>
+    </message>
+    <message>
         <source>Failed to write GLOBAL.var.</source>
         <translation>Impossibile scrivere GLOBAL.var.</translation>
     </message>

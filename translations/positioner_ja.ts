@@ -1028,6 +1028,102 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
 <context>
     <name>QObject</name>
     <message>
+        <source>%1 is %2, outside %3 to %4</source>
+        <translation>%1 は %2 で、%3 から %4 の範囲外です</translation>
+    </message>
+    <message>
+        <source>the path %1 holds a NUL character</source>
+        <translation>パス %1 に NUL 文字が含まれています</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 は通常のファイルではありません</translation>
+    </message>
+    <message>
+        <source>%1 holds a value that is not a finite number</source>
+        <translation>%1 に有限の数でない値が含まれています</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 ms</source>
+        <translation>%1 が %2 ミリ秒以内に応答しませんでした</translation>
+    </message>
+    <message>
+        <source>the controller was switched away from positioner %1 after each of %2 requests</source>
+        <translation>%2 回の要求のたびに、コントローラがポジショナ %1 から切り替えられました</translation>
+    </message>
+    <message>
+        <source>the transfer service did not fetch %1 from the controller</source>
+        <translation>転送サービスがコントローラから %1 を取得しませんでした</translation>
+    </message>
+    <message>
+        <source>the transfer service did not send %1 to the controller</source>
+        <translation>転送サービスが %1 をコントローラに送信しませんでした</translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation>%1 を開けません</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>%1 を読み込めません</translation>
+    </message>
+    <message>
+        <source>%1 is not well-formed XML at line %2 (offset %3)</source>
+        <translation>%1 の %2 行目 (オフセット %3) は整形式の XML ではありません</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 に書き込めません</translation>
+    </message>
+    <message>
+        <source>cannot replace %1</source>
+        <translation>%1 を置き換えられません</translation>
+    </message>
+    <message>
+        <source>%1 would grow by more than %2 bytes at line %3</source>
+        <translation>%1 は %3 行目で %2 バイトを超えて大きくなります</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 holds a CR that ends no line</source>
+        <translation>%2 の %1 行目に、行を終えない CR が含まれています</translation>
+    </message>
+    <message>
+        <source>%1 is encoded in UTF-16 or UTF-32</source>
+        <translation>%1 は UTF-16 または UTF-32 でエンコードされています</translation>
+    </message>
+    <message>
+        <source>the editor refused write mode for %1</source>
+        <translation>エディタが %1 の書き込みモードを拒否しました</translation>
+    </message>
+    <message>
+        <source>the open program declares no variable %1</source>
+        <translation>開いているプログラムは変数 %1 を宣言していません</translation>
+    </message>
+    <message>
+        <source>%1 is a constant of the open program</source>
+        <translation>%1 は開いているプログラムの定数です</translation>
+    </message>
+    <message>
+        <source>the editor refused to make %1 the active work object</source>
+        <translation>エディタが %1 をアクティブなワークオブジェクトにすることを拒否しました</translation>
+    </message>
+    <message>
+        <source>the editor refused to register %1 as a dynamic reference system</source>
+        <translation>エディタが %1 を動的参照系として登録することを拒否しました</translation>
+    </message>
+    <message>
+        <source>point %1 failed the plausibility check (result %2)</source>
+        <translation>ポイント %1 が妥当性チェックに合格しませんでした (結果 %2)</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes, more than the %3 bytes allowed</source>
+        <translation>%1 は %2 バイトで、許容される %3 バイトを超えています</translation>
+    </message>
+    <message>
+        <source>there was not enough memory</source>
+        <translation>メモリが不足していました</translation>
+    </message>
+    <message>
         <source>Failed to write GLOBAL.var.</source>
         <translation>GLOBAL.var を書き込めませんでした。</translation>
     </message>

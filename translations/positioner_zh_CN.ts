@@ -1028,6 +1028,102 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
 <context>
     <name>QObject</name>
     <message>
+        <source>%1 is %2, outside %3 to %4</source>
+        <translation>%1 为 %2，超出 %3 到 %4 的范围</translation>
+    </message>
+    <message>
+        <source>the path %1 holds a NUL character</source>
+        <translation>路径 %1 含有 NUL 字符</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 不是普通文件</translation>
+    </message>
+    <message>
+        <source>%1 holds a value that is not a finite number</source>
+        <translation>%1 含有非有限数的值</translation>
+    </message>
+    <message>
+        <source>%1 did not answer within %2 ms</source>
+        <translation>%1 在 %2 毫秒内没有应答</translation>
+    </message>
+    <message>
+        <source>the controller was switched away from positioner %1 after each of %2 requests</source>
+        <translation>在全部 %2 次请求之后，控制器每次都被切换离开变位机 %1</translation>
+    </message>
+    <message>
+        <source>the transfer service did not fetch %1 from the controller</source>
+        <translation>传输服务未能从控制器获取 %1</translation>
+    </message>
+    <message>
+        <source>the transfer service did not send %1 to the controller</source>
+        <translation>传输服务未能将 %1 发送到控制器</translation>
+    </message>
+    <message>
+        <source>cannot open %1</source>
+        <translation>无法打开 %1</translation>
+    </message>
+    <message>
+        <source>cannot read %1</source>
+        <translation>无法读取 %1</translation>
+    </message>
+    <message>
+        <source>%1 is not well-formed XML at line %2 (offset %3)</source>
+        <translation>%1 在第 %2 行（偏移 %3）不是格式正确的 XML</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>无法写入 %1</translation>
+    </message>
+    <message>
+        <source>cannot replace %1</source>
+        <translation>无法替换 %1</translation>
+    </message>
+    <message>
+        <source>%1 would grow by more than %2 bytes at line %3</source>
+        <translation>%1 将在第 %3 行增长超过 %2 字节</translation>
+    </message>
+    <message>
+        <source>line %1 of %2 holds a CR that ends no line</source>
+        <translation>%2 的第 %1 行含有一个不结束任何行的 CR</translation>
+    </message>
+    <message>
+        <source>%1 is encoded in UTF-16 or UTF-32</source>
+        <translation>%1 采用 UTF-16 或 UTF-32 编码</translation>
+    </message>
+    <message>
+        <source>the editor refused write mode for %1</source>
+        <translation>编辑器拒绝了 %1 的写入模式</translation>
+    </message>
+    <message>
+        <source>the open program declares no variable %1</source>
+        <translation>打开的程序没有声明变量 %1</translation>
+    </message>
+    <message>
+        <source>%1 is a constant of the open program</source>
+        <translation>%1 是打开的程序中的常量</translation>
+    </message>
+    <message>
+        <source>the editor refused to make %1 the active work object</source>
+        <translation>编辑器拒绝将 %1 设为当前工件</translation>
+    </message>
+    <message>
+        <source>the editor refused to register %1 as a dynamic reference system</source>
+        <translation>编辑器拒绝将 %1 注册为动态参考系</translation>
+    </message>
+    <message>
+        <source>point %1 failed the plausibility check (result %2)</source>
+        <translation>点 %1 未通过合理性检查（结果 %2）</translation>
+    </message>
+    <message>
+        <source>%1 is %2 bytes, more than the %3 bytes allowed</source>
+        <translation>%1 为 %2 字节，超过允许的 %3 字节</translation>
+    </message>
+    <message>
+        <source>there was not enough memory</source>
+        <translation>内存不足</translation>
+    </message>
+    <message>
         <source>Failed to write GLOBAL.var.</source>
         <translation>写入 GLOBAL.var 失败。</translation>
     </message>

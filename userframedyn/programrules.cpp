@@ -1,5 +1,7 @@
 #include "programrules.h"
 
+#include "failurerecord.h"
+
 #include <string_view>
 
 namespace Positioner {
@@ -49,7 +51,31 @@ bool startsWithWideByteOrderMark(const QByteArray& program)
            program.startsWith(QByteArray("\0\0\xfe\xff", 4));
 }
 
+namespace Diagnostics = PositionerDiagnostics;
+
+// A line the rewrite cannot keep byte for byte.
+void loneCarriageReturn(qint64 line)
+{
+    Diagnostics::Failure f;
+    f.step = Diagnostics::Step::LoneCarriageReturn;
+    f.line = line;
+    Diagnostics::record(f);
+}
+
 }  // namespace
+
+void recordRefusal(const Replacements& with, int wobj, qint64 line, qint64 growthLimit)
+{
+    if (wobj >= 1 && wobj <= dynamicWorkObjects && with.pointNumbers[wobj - 1].isNull()) {
+        Diagnostics::about(Diagnostics::Step::NotFinite, QStringLiteral("parms[%1].userFrame").arg(wobj - 1));
+        return;
+    }
+    Diagnostics::Failure f;
+    f.step = Diagnostics::Step::GrowsTooMuch;
+    f.line = line;
+    f.maximum = growthLimit;
+    Diagnostics::record(f);
+}
 
 LineResult transformLine(QString& line, int& wobj, const Replacements& with, qint64 maxLength)
 {
@@ -86,12 +112,16 @@ bool rewrite(const QByteArray& program, QByteArray& out, int& wobj, const Replac
     wobj = 0;
     out.clear();
     out.reserve(program.size());
-    if (startsWithWideByteOrderMark(program))
+    if (startsWithWideByteOrderMark(program)) {
+        Diagnostics::about(Diagnostics::Step::WideEncoding, QString());
         return false;
+    }
     // The byte-order mark belongs to the file, not to its first line's text.
     const int mark = program.startsWith("\xef\xbb\xbf") ? 3 : 0;
     const std::string_view all(program.constData(), size_t(program.size()));
+    qint64 line = 0;
     for (int start = 0, next = 0; start < program.size(); start = next) {
+        ++line;
         const size_t found = all.find('\n', size_t(start));
         const int lf = found == all.npos ? -1 : int(found);
         next = lf < 0 ? program.size() : lf + 1;
@@ -110,14 +140,18 @@ bool rewrite(const QByteArray& program, QByteArray& out, int& wobj, const Replac
         if (actsOn(bytes)) {
             // A lone CR in a line the rules act on may be a line end the
             // rewrite cannot see: the markers might stand in lines of their own.
-            if (bytes.find('\r') != bytes.npos)
+            if (bytes.find('\r') != bytes.npos) {
+                loneCarriageReturn(line);
                 return false;
+            }
             text = QString::fromLatin1(bytes.data(), int(bytes.size()));
             // What the program has grown by so far is taken off what this line may grow.
             const qint64 grown = out.size() - start;
             result = transformLine(text, wobj, with, text.size() + growthLimit - grown);
-            if (result == LineResult::Refused)
+            if (result == LineResult::Refused) {
+                recordRefusal(with, wobj, line, growthLimit);
                 return false;
+            }
         }
         out.append(program.constData() + start, textStart - start);
         if (result == LineResult::Changed)

@@ -32,12 +32,17 @@ enum class LineResult { Unchanged, Changed, Refused };
 // not finite.
 LineResult transformLine(QString& line, int& wobj, const Replacements& with, qint64 maxLength);
 
+// Records why the rules refused a line of the program (line, from 1) while
+// wobj was in force: its frame's numbers are not finite, or the program would
+// grow by more than growthLimit bytes. The program's name is the caller's to give.
+void recordRefusal(const Replacements& with, int wobj, qint64 line, qint64 growthLimit);
+
 // Rewrites the program into `out`, starting with wobj at 0. Lines end at LF
 // and keep their own ending (CRLF stays CRLF); a last line without one gets an
 // LF. False, with `out` incomplete, when the program would grow by more than
 // `growthLimit` bytes, when a line the rules act on holds a lone CR (its line
 // ends cannot be told), when the program is UTF-16 or UTF-32, or when a rule
-// refuses.
+// refuses; the reason is recorded without the program's name.
 bool rewrite(const QByteArray& program, QByteArray& out, int& wobj, const Replacements& with, qint64 growthLimit);
 
 }  // namespace Positioner

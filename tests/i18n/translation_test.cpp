@@ -3,6 +3,7 @@
 #include "simfixture.h"
 
 #include <controllersimulator.h>
+#include <positionerdiagnostics.h>
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -12,9 +13,11 @@
 
 namespace {
 
-// The texts of the message boxes, looked up with QObject::tr.
+// The texts of the message boxes, looked up with QObject::tr, and two of the
+// failure reasons, looked up in the same context.
 const char* const libraryTexts[] = {"Failed to get GLOBAL.var.", "Failed to write GLOBAL.var.",
-                                    "Failed to send GLOBAL.var."};
+                                    "Failed to send GLOBAL.var.", "cannot write %1",
+                                    "%1 is not well-formed XML at line %2 (offset %3)"};
 
 // The translator is the host's for this test only: it removes itself when it goes.
 TEST_F(PositionerCell, AGermanHostSeesTheGermanBox)
@@ -30,6 +33,15 @@ TEST_F(PositionerCell, AGermanHostSeesTheGermanBox)
     const std::vector<sim::ShownMessage>& shown = sim::MessageBoxes::instance().shown();
     ASSERT_EQ(shown.size(), 1u);
     EXPECT_EQ(shown[0].text.toStdString(), "GLOBAL.var konnte nicht geholt werden.");
+
+    // The reasons too; the parser's own words stay as it gives them.
+    const QString file = positionerDir() + QStringLiteral("/broken.xml");
+    writeFile(file, "<FramePar>\n<Positioner>\n</FramePar>\n");
+    EXPECT_FALSE(d->readPositionerFile(file));
+    EXPECT_EQ(PositionerDiagnostics::lastFailure(),
+              QStringLiteral("readPositionerFile: %1 ist in Zeile 3 (Offset 26) kein wohlgeformtes XML: "
+                             "Start-end tags mismatch")
+                  .arg(file));
 }
 
 // Where each folder's texts are looked up at run time: the library's with

@@ -19,6 +19,7 @@ set(expectations
   "libpositioner0|has|./usr/bin/positioner-tool"
   "libpositioner0|lacks|\\.h$|libpositioner\\.so$|_sim|/include/"
   "libpositioner-dev|has|./usr/include/positioner/positionerdata.h"
+  "libpositioner-dev|has|./usr/include/positioner/positionerdiagnostics.h"
   "libpositioner-dev|has|./usr/include/positioner/userframedyneditor.h"
   "libpositioner-dev|has|${lib}/libpositioner.so"
   "libpositioner-dev|has|./usr/include/positioner/groupassessment.h"

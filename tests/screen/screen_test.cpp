@@ -388,7 +388,10 @@ void ScreenTest::wholeCalibrationThroughTheWindow()
     // changes nothing the operator relies on.
     sim::Files::instance().failNextSends(1);
     click(QStringLiteral("writeSend"));
-    QCOMPARE(text(QStringLiteral("outcome")), CalibrationScreen::tr("The calibration file could not be sent."));
+    // What failed, then the library's reason: which call, and the refused send.
+    const QStringList failure = text(QStringLiteral("outcome")).split(QLatin1Char('\n'));
+    QCOMPARE(failure.value(0), CalibrationScreen::tr("The calibration file could not be sent."));
+    QVERIFY2(failure.value(1).startsWith(QLatin1String("sendFileToCtrl")), qPrintable(failure.value(1)));
     QVERIFY(text(QStringLiteral("changed")).contains(QLatin1String("1")));
     click(QStringLiteral("writeSend"));
     QCOMPARE(text(QStringLiteral("outcome")), CalibrationScreen::tr("The calibration file is written and sent."));

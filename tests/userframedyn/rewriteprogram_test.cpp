@@ -4,6 +4,8 @@
 #include "golden.h"
 #include "simfixture.h"
 
+#include <positionerdiagnostics.h>
+
 #include <userframedyneditor.h>
 
 #include <atomic>
@@ -89,6 +91,7 @@ TEST_F(RewriteProgram, OnlyTheReplacedSpanChanges)
          "<Comment>\xc3\x28 \xff\xfe\xed\xa0\x80</Comment>\n" + dest + "\n" + point + "\n"},
         {"byte order mark", "\xef\xbb\xbf<Program>\n" + dest + "\n" + expr + "\n",
          "\xef\xbb\xbf<Program>\n" + dest + "\n" + point + "\n"},
+        {"empty first line", "\n" + dest + "\n" + expr + "\n", "\n" + dest + "\n" + point + "\n"},
         {"CRLF", "<Program>\r\n" + dest + "\r\n" + expr + "\r\n\r\n", "<Program>\r\n" + dest + "\r\n" + point + "\r\n\r\n"},
         {"lone CR in a comment", "<Comment>a\rb</Comment>\n" + dest + "\n" + expr + "\n",
          "<Comment>a\rb</Comment>\n" + dest + "\n" + point + "\n"},
@@ -171,6 +174,8 @@ TEST_F(RewriteProgram, AFetchedCopyThatCannotBeReplacedIsNotSent)
     EXPECT_EQ(readFile(controllerCopy), program);
     EXPECT_TRUE(readFile(temporary).contains(point2)) << "the rewrite itself went through";
     EXPECT_TRUE(QFileInfo(local).isDir());
+    EXPECT_TRUE(PositionerDiagnostics::lastFailure().startsWith("saveUserFrameDyn: cannot replace " + local + ": "))
+        << qPrintable(PositionerDiagnostics::lastFailure());
 }
 
 }  // namespace

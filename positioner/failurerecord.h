@@ -1,0 +1,87 @@
+// How the library records why an operation failed (see positionerdiagnostics.h).
+// Nothing here allocates until a failure is recorded, so the success paths of
+// the waits and the checks stay as cheap as before.
+#pragma once
+
+#include "positionerdiagnostics.h"
+
+#include <QFileDevice>
+
+namespace PositionerDiagnostics {
+
+// Marks an operation the host called: the outermost one forgets the previous
+// reason and names the ones recorded until it returns.
+class Q_DECL_HIDDEN Scope
+{
+public:
+    explicit Scope(const char* operation);
+    ~Scope();
+    Scope(const Scope&) = delete;
+    Scope& operator=(const Scope&) = delete;
+};
+
+// Lets the host's handlers that run during a wait be operations of their own;
+// the waiting operation then goes on with no reason recorded.
+class Q_DECL_HIDDEN HostHandlers
+{
+public:
+    HostHandlers();
+    ~HostHandlers();
+    HostHandlers(const HostHandlers&) = delete;
+    HostHandlers& operator=(const HostHandlers&) = delete;
+
+private:
+    const char* operation_;
+    int depth_;
+};
+
+// The outermost operation succeeded after all: what its inner steps recorded
+// is no reason for the host.
+void succeeded();
+
+// Records the reason, in place of one recorded earlier in the same operation.
+// The operation's name is filled in.
+void record(Failure failure);
+
+inline void outOfRange(const QString& what, qint64 value, qint64 minimum, qint64 maximum)
+{
+    Failure f;
+    f.step = Step::OutOfRange;
+    f.subject = what;
+    f.value = value;
+    f.minimum = minimum;
+    f.maximum = maximum;
+    record(f);
+}
+
+// A step that names its file or variable and nothing else.
+inline void about(Step step, const QString& subject)
+{
+    Failure f;
+    f.step = step;
+    f.subject = subject;
+    record(f);
+}
+
+// A file larger than the cap, refused before it was read.
+inline void tooLarge(const QString& path, qint64 size, qint64 cap)
+{
+    Failure f;
+    f.step = Step::TooLarge;
+    f.subject = path;
+    f.value = size;
+    f.maximum = cap;
+    record(f);
+}
+
+// Names the file of a reason recorded by a step that had only its bytes.
+void nameSubject(const QString& subject);
+
+// A step on a file that failed with the system error `error` (errno).
+void systemError(Step step, const QString& path, int error);
+
+// A step on a file that failed in the device's hands: its error string is
+// Qt's wording of the system's reason.
+void deviceError(Step step, const QString& path, const QFileDevice& device, int error);
+
+}  // namespace PositionerDiagnostics

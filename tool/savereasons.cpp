@@ -1,0 +1,15 @@
+// The tool shares the library's atomic save but not its store of failure
+// reasons: that store belongs to the library loaded in a host, and the tool
+// says a failed save in its own words and by its exit status. What the save
+// records is therefore let go here.
+#include <failurerecord.h>
+
+namespace PositionerDiagnostics {
+
+void record(Failure) {}
+
+void systemError(Step, const QString&, int) {}
+
+void deviceError(Step, const QString&, const QFileDevice&, int) {}
+
+}  // namespace PositionerDiagnostics
