@@ -20,6 +20,8 @@ set(expectations
   "libpositioner0|lacks|\\.h$|libpositioner\\.so$|_sim|/include/"
   "libpositioner-dev|has|./usr/include/positioner/positionerdata.h"
   "libpositioner-dev|has|./usr/include/positioner/positionerdiagnostics.h"
+  "libpositioner-dev|has|./usr/share/doc/libpositioner-dev/html/index.html"
+  "libpositioner-dev|has|./usr/share/doc/libpositioner-dev/html/search/search.js"
   "libpositioner-dev|has|./usr/include/positioner/userframedyneditor.h"
   "libpositioner-dev|has|${lib}/libpositioner.so"
   "libpositioner-dev|has|./usr/include/positioner/groupassessment.h"
