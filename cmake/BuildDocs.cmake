@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Runs Doxygen and fails on any warning, or on a public operation whose page
 # does not say whether it processes the host's events.
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Writes the integration guide's example, the ```cpp block that follows the
 # line "<!-- example: built by the test suite -->", into a source file.
 #

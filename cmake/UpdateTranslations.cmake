@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Refreshes every catalogue in translations/ from the sources, then fails when
 # any text is left without a finished translation.
 #

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Cross build for a 64-bit ARM pendant with Debian's cross compiler and the
 # multiarch arm64 development packages (qtbase5-dev:arm64, libpugixml-dev:arm64,
 # ...). Host tools such as Qt's rcc stay the build machine's own. Programs of

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What a host project finds once the library is installed: the CMake package,
 # and pkg-config files for qmake and other builds.
 include(CMakePackageConfigHelpers)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Debian packages, one per install component:
 #   runtime  libpositioner0       the shared libraries, positioner-tool and the translations
 #   dev      libpositioner-dev    headers, CMake package, pkg-config files, the .so links
