@@ -10,6 +10,8 @@
 // memory, a refusal in well under a second (0.5 s, the fetch of the program
 // by the transfer service included).
 // Arguments name the cases to run: calibration, globalvar, program; all by default.
+#include "childmeasure.h"
+
 #include <positionerdata.h>
 #include <sim/files.h>
 #include <userframedyneditor.h>
@@ -38,33 +40,6 @@ constexpr double timeGoal = 2.0;
 constexpr double memoryGoal = 4.0;
 constexpr double refusalGoalSeconds = 0.5;
 
-struct Measure
-{
-    double seconds = 1e300;
-    double peakMb = 0;
-};
-
-// The work in a child; its time and peak resident size. A child that fails
-// reports it.
-Measure inChild(const std::function<bool()>& work)
-{
-    Measure m;
-    for (int r = 0; r < runs; ++r) {
-        QElapsedTimer timer;
-        timer.start();
-        const pid_t child = fork();
-        if (child == 0)
-            _exit(work() ? 0 : 1);
-        int status = 0;
-        rusage usage{};
-        wait4(child, &status, 0, &usage);
-        m.seconds = std::min(m.seconds, timer.nsecsElapsed() / 1e9);
-        m.peakMb = std::max(m.peakMb, usage.ru_maxrss / 1024.0);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-            std::fprintf(stderr, "a run failed\n");
-    }
-    return m;
-}
 
 // Pieces after the head until the file holds `bytes`, or `pieces` of them.
 void writeRepeated(const QString& path, qint64 bytes, const QByteArray& head,
@@ -199,15 +174,15 @@ int main(int argc, char** argv)
     const QString localProgram = directory + "/userframedyn.xpl";
 
     const QString sendProgram = "/xpl/bench-sent.xpl";
-    const Measure idle = inChild([] { return true; });
+    const Measure idle = inChild(runs, [] { return true; });
     std::printf("inputs within the cap; best of %d runs, each in a child; memory: peak resident above an idle "
                 "child\n",
                 runs);
 
     if (chosen("calibration")) {
         writeCalibration(calibration, fileBytes);
-        const Measure read = inChild([&] { return positioner->readPositionerFile(calibration); });
-        const Measure parse = inChild([&] { return bareParse(calibration, pugi::parse_pi); });
+        const Measure read = inChild(runs, [&] { return positioner->readPositionerFile(calibration); });
+        const Measure parse = inChild(runs, [&] { return bareParse(calibration, pugi::parse_pi); });
         report("read calibration file", calibration, read, "bare pugixml parse", parse, idle);
     }
 
@@ -215,10 +190,10 @@ int main(int argc, char** argv)
         writeGlobalVar(globalVarTemplate, fileBytes);
         // The child rewrites a fresh copy; the copy is made in the child too,
         // for the rewrite and for the bare work alike.
-        const Measure rewrite = inChild([&] {
+        const Measure rewrite = inChild(runs, [&] {
             return lineCopy(globalVarTemplate, globalVar) && positioner->writeGlobalVarFile(globalVar);
         });
-        const Measure parseSave = inChild([&] {
+        const Measure parseSave = inChild(runs, [&] {
             return lineCopy(globalVarTemplate, globalVar) && bareParseAndSave(globalVar, copy);
         });
         report("rewrite GLOBAL.var", globalVarTemplate, rewrite, "bare pugixml load+save", parseSave, idle);
@@ -226,8 +201,8 @@ int main(int argc, char** argv)
 
     if (chosen("program")) {
         writeProgram(controllerProgram, LLONG_MAX, programLines);
-        const Measure save = inChild([&] { return positioner->saveUserFrameDyn(); });
-        const Measure copyLines = inChild([&] {
+        const Measure save = inChild(runs, [&] { return positioner->saveUserFrameDyn(); });
+        const Measure copyLines = inChild(runs, [&] {
             return positioner->getFileFromCtrl("/xpl/userframedyn.xpl", localProgram) && lineCopy(localProgram, copy) &&
                    positioner->sendFileToCtrl(copy, sendProgram);
         });

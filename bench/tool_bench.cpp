@@ -7,6 +7,8 @@
 // Arguments name the cases to run (comment, entries, findings, frame, globalvar);
 // all by default. POSITIONER_BENCH_SCALE (default 1) scales the inputs down
 // for a quick look, e.g. 0.1.
+#include "childmeasure.h"
+
 #include <commands.h>
 
 #include <QCoreApplication>
@@ -29,32 +31,6 @@ namespace {
 
 constexpr int runs = 2;
 
-struct Measure
-{
-    double seconds = 1e300;
-    double peakMb = 0;
-};
-
-// The work in a child; its time and peak resident size.
-Measure inChild(const std::function<bool()>& work)
-{
-    Measure m;
-    for (int r = 0; r < runs; ++r) {
-        QElapsedTimer timer;
-        timer.start();
-        const pid_t child = fork();
-        if (child == 0)
-            _exit(work() ? 0 : 1);
-        int status = 0;
-        rusage usage{};
-        wait4(child, &status, 0, &usage);
-        m.seconds = std::min(m.seconds, timer.nsecsElapsed() / 1e9);
-        m.peakMb = std::max(m.peakMb, usage.ru_maxrss / 1024.0);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-            std::fprintf(stderr, "a run failed\n");
-    }
-    return m;
-}
 
 // A command as the program runs it, its output thrown away; any exit status
 // but "unusable" is a run that did its work.
@@ -139,7 +115,7 @@ int main(int argc, char** argv)
     const QString file = directory.filePath(QStringLiteral("input"));
     const QString page = directory.filePath(QStringLiteral("report.html"));
 
-    const Measure idle = inChild([] { return true; });
+    const Measure idle = inChild(runs, [] { return true; });
     std::printf("best of %d runs, each in a child; memory: peak resident above an idle child\n", runs);
 
     struct Case
@@ -165,16 +141,16 @@ int main(int argc, char** argv)
             continue;
         c.make();
         std::printf("%s: %.1f MB\n", c.what, QFileInfo(file).size() / 1e6);
-        const Measure bare = inChild([&] { return bareParse(file, pugi::parse_pi); });
-        report(c.what, "check", inChild([&] { return command({"check", file}); }), bare, idle);
-        report(c.what, "show", inChild([&] { return command({"show", file}); }), bare, idle);
-        report(c.what, "show --json", inChild([&] { return command({"show", "--json", file}); }), bare, idle);
+        const Measure bare = inChild(runs, [&] { return bareParse(file, pugi::parse_pi); });
+        report(c.what, "check", inChild(runs, [&] { return command({"check", file}); }), bare, idle);
+        report(c.what, "show", inChild(runs, [&] { return command({"show", file}); }), bare, idle);
+        report(c.what, "show --json", inChild(runs, [&] { return command({"show", "--json", file}); }), bare, idle);
         // Two files read and held: against two bare parses.
         Measure twice = bare;
         twice.seconds *= 2;
         twice.peakMb = idle.peakMb + 2 * (bare.peakMb - idle.peakMb);
-        report(c.what, "diff", inChild([&] { return command({"diff", file, file}); }), twice, idle);
-        report(c.what, "report", inChild([&] { return command({"report", file, "-o", page}); }), bare, idle);
+        report(c.what, "diff", inChild(runs, [&] { return command({"diff", file, file}); }), twice, idle);
+        report(c.what, "report", inChild(runs, [&] { return command({"report", file, "-o", page}); }), bare, idle);
     }
 
     if (chosen("globalvar")) {
@@ -187,8 +163,8 @@ int main(int argc, char** argv)
         write(file, "<?xml version=\"1.0\"?>\n<Xpl-source><VarDeclarations><VarGlobal>\n", scaled(50000),
               declaration, "</VarGlobal></VarDeclarations></Xpl-source>\n");
         std::printf("50 000 wobj_dyn0 declarations: %.1f MB\n", QFileInfo(file).size() / 1e6);
-        const Measure bare = inChild([&] { return bareParse(file, pugi::parse_default); });
-        report("50 000 declarations", "globalvar", inChild([&] { return command({"globalvar", file}); }), bare, idle);
+        const Measure bare = inChild(runs, [&] { return bareParse(file, pugi::parse_default); });
+        report("50 000 declarations", "globalvar", inChild(runs, [&] { return command({"globalvar", file}); }), bare, idle);
     }
     std::printf("goals (time and memory within 3x a bare parse): %s\n", goalsMet ? "met" : "MISSED");
     return 0;
