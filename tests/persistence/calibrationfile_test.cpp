@@ -163,6 +163,7 @@ TEST_F(CalibrationFile, FrameTextsAreReadPartByPart)
     for (const auto& row : std::vector<std::pair<QString, QString>>{{"1.5,,x,-4e2", "1.5,0,0,-400,9,9"},
                                                                      {"1,2,3,4,5,6,7", "1,2,3,4,5,9"},
                                                                      {"", "0,9,9,9,9,9"},
+                                                                     {",2,3", "0,2,3,9,9,9"},
                                                                      {"nan,inf,-1e999,NaN", "0,0,0,0,9,9"}}) {
         double values[6] = {9, 9, 9, 9, 9, 9};
         d->posQstrToDouble(row.first, values, 5);
