@@ -137,7 +137,8 @@ protected:
 // Memory that runs out part way is a failure, not a success and not an
 // exception: a number of 16 MB takes 32 MB more as text, a program line of
 // 16 MB that a rule acts on as much, and a short point list multiplied a
-// million times far more, and a number of 64 MB in a text to convert.
+// million times far more, and a number of 64 MB in a text to convert; a
+// file of 56 MB is refused before a byte of it is read.
 // A frame text of 16 million commas costs no more than its six numbers. With
 // the memory there, the read and the rewrite go through.
 TEST_F(TightMemory, WorkThatRunsOutOfMemoryFailsCleanly)
@@ -149,6 +150,11 @@ TEST_F(TightMemory, WorkThatRunsOutOfMemoryFailsCleanly)
                           "</UserFrame></Positioner></FramePar>");
     writeFile(sim::Files::instance().controllerFile("/xpl/userframedyn.xpl"),
               "<Comment>Date " + QByteArray(16 << 20, 'x') + "</Comment>\n");
+    // A file below the cap but past the budget: its buffer cannot be had.
+    const QString past = positionerDir() + "/past.xml";
+    QFile pastFile(past);
+    ASSERT_TRUE(pastFile.open(QIODevice::WriteOnly) && pastFile.resize(56 << 20));
+    pastFile.close();
     d->parms[0].userFrame[0] = 1.5;
     const QString line = "<expr>GETTRKWOBJ(POINTC(0),true" + QString(1 << 20, '0');
     const QString commaText = "1.5,2" + QString(16 << 20, ',');
@@ -160,7 +166,8 @@ TEST_F(TightMemory, WorkThatRunsOutOfMemoryFailsCleanly)
         double kept[3] = {7, 7, 7};
         d->posQstrToDouble(longPart, kept, 3);
         d->userFrameDynEditor->dynWobjNo = 1;
-        const bool failedCleanly = !d->readPositionerFile(number) && !d->saveUserFrameDyn() &&
+        const bool failedCleanly = !d->readPositionerFile(number) && !d->readPositionerFile(past) &&
+                                   !d->saveUserFrameDyn() &&
                                    d->userFrameDynEditor->transformLine(line) == line && kept[0] == 7 &&
                                    kept[1] == 7;
         const bool commasRead = d->readPositionerFile(commas) && d->parms[0].userFrame[1] == 2.0 && values[1] == 2.0;
