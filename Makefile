@@ -24,14 +24,14 @@ JOBS ?= $(shell nproc 2>/dev/null || echo 2)
 # them run at once than there are cores.
 TEST_JOBS ?= $(shell echo $$(( $(JOBS) * 2 )))
 
-PACKAGES := cmake make g++ qtbase5-dev libpugixml-dev \
+PACKAGES := cmake make g++ qtbase5-dev libqt5svg5-dev libpugixml-dev \
             libgtest-dev libgmock-dev libbenchmark-dev libeigen3-dev \
             qt5-qmake pkg-config dpkg-dev file abigail-tools chromium \
             qttools5-dev qttools5-dev-tools doxygen lintian \
             xvfb xauth fonts-droid-fallback
 FUZZ_PACKAGES := clang libclang-rt-dev
 ARM64_PACKAGES := g++-aarch64-linux-gnu qemu-user \
-                  qtbase5-dev:arm64 libpugixml-dev:arm64 libgtest-dev:arm64 libgmock-dev:arm64
+                  qtbase5-dev:arm64 libqt5svg5-dev:arm64 libpugixml-dev:arm64 libgtest-dev:arm64 libgmock-dev:arm64
 
 # Everything of the project, warnings as errors.
 PROJECT_OPTIONS := -DPOSITIONER_WERROR=ON -DPOSITIONER_BUILD_SIM=ON -DPOSITIONER_BUILD_DEMO=ON \

@@ -11,7 +11,7 @@
 
 #include <commands.h>
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -104,7 +104,9 @@ void report(const char* what, const char* name, const Measure& work, const Measu
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // As in the tool: the report's drawing needs a graphical application, no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     const QStringList cases = app.arguments().mid(1);
     const auto chosen = [&](const char* name) { return cases.isEmpty() || cases.contains(QLatin1String(name)); };
     const double scale = qEnvironmentVariableIsSet("POSITIONER_BENCH_SCALE")

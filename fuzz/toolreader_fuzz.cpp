@@ -7,6 +7,7 @@
 #include <check.h>
 #include <commands.h>
 
+#include <QGuiApplication>
 #include <QTextCodec>
 
 #include <cmath>
@@ -52,6 +53,17 @@ void checkFindings(const QVector<tool::Finding>& findings, const QByteArray& byt
 }
 
 }  // namespace
+
+// The report draws, as the tool does, inside a graphical application without
+// a display.
+// The fuzzer's own options are kept from it.
+extern "C" int LLVMFuzzerInitialize(int*, char*** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int count = 1;
+    static QGuiApplication app(count, *argv);
+    return 0;
+}
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

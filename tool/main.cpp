@@ -1,6 +1,6 @@
 #include "commands.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QTranslator>
 
@@ -12,7 +12,25 @@ int main(int argc, char** argv)
     // Over a file-size limit a write fails with EFBIG instead of ending the
     // tool, so that the report's save sees it and keeps the old page.
     std::signal(SIGXFSZ, SIG_IGN);
-    QCoreApplication app(argc, argv);
+    // The report's drawing lays out text, which needs a graphical application;
+    // the tool shows no window, so it needs no display either. The application
+    // is given no argument of the command line, so that none of them (a title
+    // of "-reverse", say) is taken as an option of Qt's.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Starting it may warn of a desktop session the tool has no use for (no
+    // XDG_RUNTIME_DIR under a service account): what the tool prints is its
+    // own. What would end it is still said.
+    const QtMessageHandler standard = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext&, const QString& message) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                std::fprintf(stderr, "%s\n", qPrintable(message));
+        });
+    int appArgc = 1;
+    QGuiApplication app(appArgc, argv);
+    qInstallMessageHandler(standard);
+    QStringList arguments;
+    for (int k = 0; k < argc; ++k)
+        arguments << QString::fromLocal8Bit(argv[k]);
     QCoreApplication::setApplicationName(QStringLiteral("positioner-tool"));
     QCoreApplication::setApplicationVersion(QStringLiteral(POSITIONER_TOOL_VERSION));
 
@@ -30,5 +48,5 @@ int main(int argc, char** argv)
 
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return tool::runTool(QCoreApplication::arguments(), out, err);
+    return tool::runTool(arguments, out, err);
 }

@@ -903,18 +903,6 @@ positioner-tool BEFEHL --help zeigt die Optionen eines Befehls.
         <translation>Benutzerkoordinatensystem</translation>
     </message>
     <message>
-        <source>Top view (x to the right, y up)</source>
-        <translation>Draufsicht (x nach rechts, y nach oben)</translation>
-    </message>
-    <message>
-        <source>Side view (x to the right, z up)</source>
-        <translation>Seitenansicht (x nach rechts, z nach oben)</translation>
-    </message>
-    <message>
-        <source>%1 mm</source>
-        <translation>%1 mm</translation>
-    </message>
-    <message>
         <source>Frames of positioner %1</source>
         <translation>Koordinatensysteme von Positionierer %1</translation>
     </message>
@@ -1023,6 +1011,10 @@ positioner-tool BEFEHL --help zeigt die Optionen eines Befehls.
     <message>
         <source>axis %1: type %2, driven by external axis %3 (in the file: type %4, index %5 = %6 robot axes + %3)</source>
         <translation>Achse %1: Typ %2, angetrieben von Zusatzachse %3 (in der Datei: Typ %4, Index %5 = %6 Roboterachsen + %3)</translation>
+    </message>
+    <message>
+        <source>%1: not drawn, this program has no fonts to draw with.</source>
+        <translation>%1: nicht gezeichnet, diesem Programm fehlen die Schriften zum Zeichnen.</translation>
     </message>
 </context>
 <context>

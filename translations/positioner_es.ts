@@ -903,18 +903,6 @@ Ejecute positioner-tool ORDEN --help para ver las opciones de una orden.
         <translation>sistema de usuario</translation>
     </message>
     <message>
-        <source>Top view (x to the right, y up)</source>
-        <translation>Vista superior (x a la derecha, y hacia arriba)</translation>
-    </message>
-    <message>
-        <source>Side view (x to the right, z up)</source>
-        <translation>Vista lateral (x a la derecha, z hacia arriba)</translation>
-    </message>
-    <message>
-        <source>%1 mm</source>
-        <translation>%1 mm</translation>
-    </message>
-    <message>
         <source>Frames of positioner %1</source>
         <translation>Sistemas del posicionador %1</translation>
     </message>
@@ -1023,6 +1011,10 @@ Ejecute positioner-tool ORDEN --help para ver las opciones de una orden.
     <message>
         <source>axis %1: type %2, driven by external axis %3 (in the file: type %4, index %5 = %6 robot axes + %3)</source>
         <translation>eje %1: tipo %2, movido por el eje externo %3 (en el archivo: tipo %4, índice %5 = %6 ejes del robot + %3)</translation>
+    </message>
+    <message>
+        <source>%1: not drawn, this program has no fonts to draw with.</source>
+        <translation>%1: sin dibujar, este programa no tiene fuentes con las que dibujar.</translation>
     </message>
 </context>
 <context>

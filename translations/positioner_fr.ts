@@ -903,18 +903,6 @@ Lancez positioner-tool COMMANDE --help pour les options d&apos;une commande.
         <translation>repère utilisateur</translation>
     </message>
     <message>
-        <source>Top view (x to the right, y up)</source>
-        <translation>Vue de dessus (x vers la droite, y vers le haut)</translation>
-    </message>
-    <message>
-        <source>Side view (x to the right, z up)</source>
-        <translation>Vue de côté (x vers la droite, z vers le haut)</translation>
-    </message>
-    <message>
-        <source>%1 mm</source>
-        <translation>%1 mm</translation>
-    </message>
-    <message>
         <source>Frames of positioner %1</source>
         <translation>Repères du positionneur %1</translation>
     </message>
@@ -1023,6 +1011,10 @@ Lancez positioner-tool COMMANDE --help pour les options d&apos;une commande.
     <message>
         <source>axis %1: type %2, driven by external axis %3 (in the file: type %4, index %5 = %6 robot axes + %3)</source>
         <translation>axe %1 : type %2, entraîné par l’axe externe %3 (dans le fichier : type %4, index %5 = %6 axes du robot + %3)</translation>
+    </message>
+    <message>
+        <source>%1: not drawn, this program has no fonts to draw with.</source>
+        <translation>%1 : non dessiné, ce programme n’a pas de polices pour dessiner.</translation>
     </message>
 </context>
 <context>

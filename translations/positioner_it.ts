@@ -903,18 +903,6 @@ Eseguire positioner-tool COMANDO --help per le opzioni di un comando.
         <translation>sistema utente</translation>
     </message>
     <message>
-        <source>Top view (x to the right, y up)</source>
-        <translation>Vista dall&apos;alto (x a destra, y in alto)</translation>
-    </message>
-    <message>
-        <source>Side view (x to the right, z up)</source>
-        <translation>Vista laterale (x a destra, z in alto)</translation>
-    </message>
-    <message>
-        <source>%1 mm</source>
-        <translation>%1 mm</translation>
-    </message>
-    <message>
         <source>Frames of positioner %1</source>
         <translation>Sistemi del posizionatore %1</translation>
     </message>
@@ -1023,6 +1011,10 @@ Eseguire positioner-tool COMANDO --help per le opzioni di un comando.
     <message>
         <source>axis %1: type %2, driven by external axis %3 (in the file: type %4, index %5 = %6 robot axes + %3)</source>
         <translation>asse %1: tipo %2, mosso dall’asse esterno %3 (nel file: tipo %4, indice %5 = %6 assi del robot + %3)</translation>
+    </message>
+    <message>
+        <source>%1: not drawn, this program has no fonts to draw with.</source>
+        <translation>%1: non disegnato, questo programma non ha caratteri con cui disegnare.</translation>
     </message>
 </context>
 <context>

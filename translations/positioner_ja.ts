@@ -903,18 +903,6 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
         <translation>ユーザ座標系</translation>
     </message>
     <message>
-        <source>Top view (x to the right, y up)</source>
-        <translation>上面図（x は右、y は上）</translation>
-    </message>
-    <message>
-        <source>Side view (x to the right, z up)</source>
-        <translation>側面図（x は右、z は上）</translation>
-    </message>
-    <message>
-        <source>%1 mm</source>
-        <translation>%1 mm</translation>
-    </message>
-    <message>
         <source>Frames of positioner %1</source>
         <translation>ポジショナ %1 の座標系</translation>
     </message>
@@ -1023,6 +1011,10 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
     <message>
         <source>axis %1: type %2, driven by external axis %3 (in the file: type %4, index %5 = %6 robot axes + %3)</source>
         <translation>軸 %1：種類 %2、外部軸 %3 で駆動（ファイル内：種類 %4、インデックス %5 = ロボット軸 %6 + %3）</translation>
+    </message>
+    <message>
+        <source>%1: not drawn, this program has no fonts to draw with.</source>
+        <translation>%1: 描画されていません。このプログラムには描画に使うフォントがありません。</translation>
     </message>
 </context>
 <context>

@@ -903,18 +903,6 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
         <translation>用户坐标系</translation>
     </message>
     <message>
-        <source>Top view (x to the right, y up)</source>
-        <translation>俯视图（x 向右，y 向上）</translation>
-    </message>
-    <message>
-        <source>Side view (x to the right, z up)</source>
-        <translation>侧视图（x 向右，z 向上）</translation>
-    </message>
-    <message>
-        <source>%1 mm</source>
-        <translation>%1 mm</translation>
-    </message>
-    <message>
         <source>Frames of positioner %1</source>
         <translation>变位机 %1 的坐标系</translation>
     </message>
@@ -1023,6 +1011,10 @@ Run positioner-tool COMMAND --help for a command&apos;s options.
     <message>
         <source>axis %1: type %2, driven by external axis %3 (in the file: type %4, index %5 = %6 robot axes + %3)</source>
         <translation>轴 %1：类型 %2，由外部轴 %3 驱动（文件中：类型 %4，索引 %5 = %6 个机器人轴 + %3）</translation>
+    </message>
+    <message>
+        <source>%1: not drawn, this program has no fonts to draw with.</source>
+        <translation>%1：未绘制，此程序没有可用于绘图的字体。</translation>
     </message>
 </context>
 <context>

@@ -116,6 +116,22 @@ execute_process(COMMAND ${CMAKE_COMMAND} -E env LC_ALL=de_DE.UTF-8 ${WORK_DIR}/r
 if(NOT tool_error MATCHES "kein Befehl angegeben")
   list(APPEND failures "the installed positioner-tool is not translated: ${tool_error}")
 endif()
+# The report draws with Qt's GUI and SVG libraries, which the package names,
+# and on no display.
+foreach(needed libqt5gui5 libqt5svg5)
+  if(NOT Depends_libpositioner0 MATCHES "(^|, )${needed}")
+    list(APPEND failures "libpositioner0 does not depend on ${needed}: ${Depends_libpositioner0}")
+  endif()
+endforeach()
+execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY --unset=QT_QPA_PLATFORM
+                        ${WORK_DIR}/runtime/usr/bin/positioner-tool report
+                        ${CMAKE_CURRENT_LIST_DIR}/../data/tool/after.xml -o ${WORK_DIR}/report.html
+                RESULT_VARIABLE rc OUTPUT_QUIET ERROR_VARIABLE report_error)
+file(READ ${WORK_DIR}/report.html page LIMIT 1000000)
+string(REGEX MATCHALL "<svg class=\"drawing\"[^>]*>" drawings "${page}")
+if(NOT rc EQUAL 0 OR NOT report_error STREQUAL "" OR NOT drawings)
+  list(APPEND failures "the installed positioner-tool draws no report without a display: rc=${rc} ${report_error}")
+endif()
 if(failures)
   string(REPLACE ";" "\n" failures "${failures}")
   message(FATAL_ERROR "${failures}")

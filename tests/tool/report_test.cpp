@@ -6,19 +6,78 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QImage>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QSet>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTextStream>
+#include <QTranslator>
+#include <QXmlStreamReader>
 
 #include <cmath>
 #include <iostream>
+#include <map>
 
 namespace {
+
+// An element of a drawing with what it inherits from the groups around it:
+// the drawing is painted into SVG state by state, each state a group.
+struct Shape
+{
+    QString element;
+    std::map<QString, QString> attributes;
+    QString text;
+
+    QString operator[](const char* name) const
+    {
+        const auto found = attributes.find(QLatin1String(name));
+        return found == attributes.end() ? QString() : found->second;
+    }
+    double number(const char* name) const { return (*this)[name].toDouble(); }
+};
+
+std::vector<Shape> shapesOf(const QString& svg)
+{
+    std::vector<Shape> shapes;
+    std::vector<std::map<QString, QString>> groups{{}};
+    QXmlStreamReader reader(svg);
+    while (!reader.atEnd()) {
+        reader.readNext();
+        if (reader.isStartElement()) {
+            std::map<QString, QString> inherited = groups.back();
+            for (const QXmlStreamAttribute& a : reader.attributes())
+                inherited[a.qualifiedName().toString()] = a.value().toString();
+            if (reader.name() == QLatin1String("g")) {
+                groups.push_back(inherited);
+            } else {
+                const QString element = reader.name().toString();
+                const QString text = element == QLatin1String("text") ? reader.readElementText() : QString();
+                shapes.push_back({element, inherited, text});
+            }
+        } else if (reader.isEndElement() && reader.name() == QLatin1String("g")) {
+            groups.pop_back();
+        }
+    }
+    EXPECT_FALSE(reader.hasError()) << reader.errorString().toStdString();
+    return shapes;
+}
+
+// Each drawing of a page, from its opening tag to its end.
+QStringList drawingsOf(const QString& page)
+{
+    QStringList drawings;
+    for (int at = page.indexOf(QLatin1String("<svg class=\"drawing\"")); at >= 0;
+         at = page.indexOf(QLatin1String("<svg class=\"drawing\""), at + 1)) {
+        const int end = page.indexOf(QLatin1String("</svg>"), at);
+        drawings << page.mid(at, end < 0 ? -1 : end + 6 - at);
+    }
+    return drawings;
+}
 
 TEST(ReportInBrowser, LoadsCleanlyAndDrawsTheFramesOfEachPositionerInUse)
 {
@@ -82,19 +141,24 @@ TEST(ReportInBrowser, LoadsCleanlyAndDrawsTheFramesOfEachPositionerInUse)
     // Positioners 1, 3 and 5 are in use; each drawing shows the frames in use
     // in two views, and faded the frames in use before.
     EXPECT_TRUE(dom.contains(QLatin1String("<h1>&lt;script&gt;document.write(1)&lt;/script&gt; &amp; \"so\"</h1>")));
-    const QStringList drawings = dom.split(QStringLiteral("<svg class=\"drawing\""));
-    ASSERT_EQ(drawings.size(), 4) << dom.left(2000).toStdString();
+    const QStringList drawings = drawingsOf(dom);
+    ASSERT_EQ(drawings.size(), 3) << dom.left(2000).toStdString();
     const struct
     {
         const char* positioner;
         int now;
         int before;
     } expected[] = {{"1", 6, 6}, {"3", 6, 4}, {"5", 2, 0}};
-    for (int k = 1; k < drawings.size(); ++k) {
-        const QString svg = drawings[k].left(drawings[k].indexOf(QLatin1String("</svg>")));
-        EXPECT_TRUE(svg.startsWith(QStringLiteral(" data-positioner=\"%1\"").arg(expected[k - 1].positioner)));
-        EXPECT_EQ(svg.count(QLatin1String("<g class=\"frame\"")), expected[k - 1].now) << "drawing " << k;
-        EXPECT_EQ(svg.count(QLatin1String("<g class=\"frame-before\"")), expected[k - 1].before) << "drawing " << k;
+    for (int k = 0; k < drawings.size(); ++k) {
+        EXPECT_TRUE(drawings[k].contains(QStringLiteral(" data-positioner=\"%1\"").arg(expected[k].positioner)));
+        // A frame's origin is a dot, faded for a frame as it was before.
+        int now = 0, before = 0;
+        for (const Shape& shape : shapesOf(drawings[k])) {
+            if (shape.element == QLatin1String("circle") && shape.number("r") == 3.0)
+                ++(shape.number("fill-opacity") < 1.0 ? before : now);
+        }
+        EXPECT_EQ(now, expected[k].now) << "drawing " << k;
+        EXPECT_EQ(before, expected[k].before) << "drawing " << k;
     }
 
     // The drawings are proven by the DOM; the screenshot stays for a look.
@@ -120,28 +184,87 @@ TEST(ReportPage, ExplainsTheFilesAxisValuesUnitsAndDirections)
     for (const char* column : {"<th>x (mm)</th>", "<th>c (°)</th>"})
         EXPECT_TRUE(html.contains(QString::fromUtf8(column))) << column;
 
-    const QString drawing = html.mid(html.indexOf(QLatin1String("<svg class=\"drawing\"")));
-    // Each colour on a row of its own, however long its name is in the reader's language.
-    static const QRegularExpression legendRow(QStringLiteral("<rect x=\"0\" y=\"([0-9.]+)\" width=\"14\""));
-    QStringList rows;
-    for (auto match = legendRow.globalMatch(drawing.left(drawing.indexOf(QLatin1String("<g class=\"view\""))));
-         match.hasNext();)
-        rows << match.next().captured(1);
-    EXPECT_EQ(rows.size(), 3);
-    EXPECT_EQ(QSet<QString>(rows.begin(), rows.end()).size(), rows.size()) << rows.join(' ').toStdString();
-    // An arrowhead for every axis that is not seen end-on, a letter for each.
-    static const QRegularExpression axisLine(
-        QStringLiteral("<line x1=\"([-0-9.]+)\" y1=\"([-0-9.]+)\" x2=\"([-0-9.]+)\" y2=\"([-0-9.]+)\" stroke-width=\"2\""));
-    int axes = 0;
-    int seenAlong = 0;
-    for (auto match = axisLine.globalMatch(drawing); match.hasNext(); ++axes) {
-        const auto line = match.next();
-        const auto at = [&line](int k) { return line.captured(k).toDouble(); };
-        seenAlong += std::hypot(at(3) - at(1), at(4) - at(2)) >= 1.0;
+    const QStringList drawings = drawingsOf(html);
+    ASSERT_FALSE(drawings.isEmpty());
+    const std::vector<Shape> shapes = shapesOf(drawings.front());
+    // An arrowhead for every axis long enough to carry one, a letter for each
+    // axis not seen end-on.
+    int longEnough = 0, seenAlong = 0, arrowheads = 0, letters = 0;
+    for (const Shape& shape : shapes) {
+        if (shape.element == QLatin1String("polyline") && shape["stroke-width"] == QLatin1String("2")) {
+            const QStringList ends = shape["points"].split(QRegularExpression(QStringLiteral("[ ,]")), Qt::SkipEmptyParts);
+            ASSERT_EQ(ends.size(), 4) << shape["points"].toStdString();
+            const double length = std::hypot(ends[2].toDouble() - ends[0].toDouble(), ends[3].toDouble() - ends[1].toDouble());
+            longEnough += length >= 8.0;
+            seenAlong += length >= 1.0;
+        }
+        arrowheads += shape.element == QLatin1String("path");
+        letters += shape.element == QLatin1String("text") && QStringList({"x", "y", "z"}).contains(shape.text);
     }
-    EXPECT_GT(seenAlong, 0);
-    EXPECT_EQ(drawing.count(QLatin1String("<polygon")), seenAlong);
-    EXPECT_EQ(drawing.count(QRegularExpression(QStringLiteral("<text [^>]*>[xyz]</text>"))), axes);
+    EXPECT_GT(longEnough, 0);
+    EXPECT_EQ(arrowheads, longEnough);
+    EXPECT_EQ(letters, seenAlong);
+}
+
+// The legend's entries stand one after another as wide as their words are in
+// the reader's language, wrapping before they would run into each other.
+TEST(ReportPage, LegendEntriesNeverOverprintInAnyLanguage)
+{
+    if (!QDir(QStringLiteral(TOOL_TEST_TRANSLATIONS)).exists())
+        GTEST_SKIP() << "no catalogues in this build (a cross build takes them from a native one)";
+    const QFont font(QStringLiteral("sans-serif"));
+    for (const char* language : {"en", "de", "it", "fr", "es", "ja", "zh_CN"}) {
+        QTranslator translator;
+        if (QLatin1String(language) != QLatin1String("en")) {
+            ASSERT_TRUE(translator.load(QStringLiteral("positioner_%1").arg(QLatin1String(language)),
+                                        QStringLiteral(TOOL_TEST_TRANSLATIONS)))
+                << language;
+            QCoreApplication::installTranslator(&translator);
+        }
+        QString out;
+        QTextStream stream(&out);
+        const QString page = toolWork(QStringLiteral("legend-%1.html").arg(QLatin1String(language)));
+        const int status = tool::runTool({QStringLiteral("positioner-tool"), QStringLiteral("report"),
+                                          toolData(QStringLiteral("after.xml")), QStringLiteral("--before"),
+                                          toolData(QStringLiteral("before.xml")), QStringLiteral("-o"), page},
+                                         stream, stream);
+        QCoreApplication::removeTranslator(&translator);
+        ASSERT_EQ(status, tool::Clean) << out.toStdString();
+
+        const std::vector<Shape> shapes = shapesOf(drawingsOf(QString::fromUtf8(readAll(page))).value(0));
+        // The legend is what stands above the first view's panel.
+        const auto panel = std::find_if(shapes.begin(), shapes.end(), [](const Shape& s) {
+            return s.element == QLatin1String("rect") && s["fill"] == QLatin1String("#fafafa");
+        });
+        ASSERT_NE(panel, shapes.end());
+        struct Box
+        {
+            double left, right, top;
+        };
+        std::vector<Box> boxes;
+        for (auto shape = shapes.begin(); shape != panel; ++shape) {
+            if (shape->element == QLatin1String("rect")) {
+                boxes.push_back({shape->number("x"), shape->number("x") + shape->number("width"), shape->number("y")});
+            } else if (shape->element == QLatin1String("text")) {
+                QFont used(font);
+                used.setPixelSize(shape->number("font-size") > 0 ? int(shape->number("font-size")) : 13);
+                const double width = QFontMetricsF(used).horizontalAdvance(shape->text);
+                boxes.push_back({shape->number("x"), shape->number("x") + width, shape->number("y") - 12});
+            }
+        }
+        EXPECT_GE(boxes.size(), 7u) << language;  // three colours, their names and the note
+        for (std::size_t k = 1; k < boxes.size(); ++k) {
+            // On the same line, an entry starts after the one before ends.
+            if (std::abs(boxes[k].top - boxes[k - 1].top) < 8.0) {
+                EXPECT_GE(boxes[k].left, boxes[k - 1].right - 0.5) << language << " entry " << k;
+            }
+        }
+        EXPECT_LE(std::max_element(boxes.begin(), boxes.end(), [](const Box& a, const Box& b) {
+                      return a.right < b.right;
+                  })->right,
+                  664.5)
+            << language;
+    }
 }
 
 }  // namespace
