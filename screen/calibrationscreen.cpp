@@ -78,6 +78,12 @@ QString touchStyleSheet()
                           "QTabBar::tab { min-height: 40px; padding: 0 12px; }");
 }
 
+void prepareScreenApplication()
+{
+    if (!qEnvironmentVariableIsSet("QT_XCB_GL_INTEGRATION"))
+        qputenv("QT_XCB_GL_INTEGRATION", "none");
+}
+
 QString failureText(const QString& operationMessage, const QString& reason)
 {
     if (reason.isEmpty())

@@ -151,5 +151,12 @@ private:
 // Controls sized for a finger rather than a mouse, for the whole window.
 QString touchStyleSheet();
 
+// To be called before the application object is made. The screen paints with
+// QPainter alone, so on X11 the OpenGL integration is not started: starting it
+// (a software renderer loaded where the server has no GPU) took the greater
+// part of the time to the first painted window. A choice made in the
+// environment stands.
+void prepareScreenApplication();
+
 // What failed and, where the library gave one, why, as the operator reads it.
 QString failureText(const QString& operationMessage, const QString& reason);

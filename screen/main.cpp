@@ -1,4 +1,5 @@
 // positioner-screen: the calibration screen against the simulated cell.
+#include "calibrationscreen.h"
 #include "screenwindow.h"
 
 #include <positionerdata.h>
@@ -8,6 +9,7 @@
 
 int main(int argc, char** argv)
 {
+    prepareScreenApplication();
     QApplication app(argc, argv);
     SimulatedController controller;
     PositionerData* positioner = PositionerData::getInstance();
