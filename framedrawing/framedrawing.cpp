@@ -253,15 +253,22 @@ void paint(QPainter& painter, const QRectF& area, const Scene& scene)
         if (drawable({p.position[0], p.position[1], p.position[2], 0, 0, 0}))
             model.push_back(p.position);
     }
-    const Projection projection(model, panels);
+    // The frames are drawn below each view's title, so that no letter of an
+    // axis lands on it.
+    const int titleFlags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    QRectF titles[2], below[2];
+    for (int v = 0; v < 2; ++v) {
+        titles[v] = panels[v].adjusted(6, 4, -6, -4);
+        below[v] = panels[v].adjusted(0, metrics.boundingRect(titles[v], titleFlags, viewTitle(v)).height(), 0, 0);
+    }
+    const Projection projection(model, below);
 
     for (int v = 0; v < 2; ++v) {
         painter.setPen(QColor(0xbb, 0xbb, 0xbb));
         painter.setBrush(QColor(0xfa, 0xfa, 0xfa));
         painter.drawRect(panels[v]);
         painter.setPen(QColor(0x33, 0x33, 0x33));
-        painter.drawText(panels[v].adjusted(6, 4, -6, -4), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-                         viewTitle(v));
+        painter.drawText(titles[v], titleFlags, viewTitle(v));
         painter.save();
         painter.setClipRect(panels[v]);
         for (const DrawnPoint& p : scene.points) {

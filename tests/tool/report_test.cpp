@@ -204,6 +204,20 @@ TEST(ReportPage, ExplainsTheFilesAxisValuesUnitsAndDirections)
     EXPECT_GT(longEnough, 0);
     EXPECT_EQ(arrowheads, longEnough);
     EXPECT_EQ(letters, seenAlong);
+
+    // No letter of an axis stands on a view's title: each letter's top lies
+    // below the titles' line.
+    double titleLine = 0.0;
+    for (const Shape& shape : shapes) {
+        if (shape["font-size"] == QLatin1String("13") && shape.text.contains(QLatin1String(" view ")))
+            titleLine = std::max(titleLine, shape.number("y") + 4.0);
+    }
+    ASSERT_GT(titleLine, 0.0);
+    for (const Shape& shape : shapes) {
+        if (shape.element == QLatin1String("text") && shape.text.size() == 1) {
+            EXPECT_GT(shape.number("y") - 10.0, titleLine) << shape.text.toStdString() << " at " << shape.number("y");
+        }
+    }
 }
 
 // The legend's entries stand one after another as wide as their words are in
