@@ -13,8 +13,11 @@
 int main(int argc, char** argv)
 {
 #ifdef POSITIONER_TEST_GUI
+    // Kept to the end of the process, as the tool keeps it: taking the
+    // offscreen platform down leaves its screen behind.
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
+    static QGuiApplication* const app = new QGuiApplication(argc, argv);
+    Q_UNUSED(app)
 #else
     QCoreApplication app(argc, argv);
 #endif
