@@ -4,6 +4,7 @@
 #include "visibletext.h"
 
 #include <QRegularExpression>
+#include <QStringBuilder>
 
 #include <algorithm>
 #include <cstring>
@@ -283,6 +284,13 @@ private:
 QVector<Finding> checkCalibration(const CalibrationXml& file, int axisCount)
 {
     return Checker(file, axisCount).run();
+}
+
+void writeFindings(QTextStream& out, const QString& fileName, const QVector<Finding>& findings)
+{
+    const QString prefix = fileName + QLatin1Char(':');
+    for (const Finding& f : findings)
+        out << (prefix % QString::number(f.line) % QLatin1String(": ") % f.message % QLatin1Char('\n'));
 }
 
 }  // namespace tool

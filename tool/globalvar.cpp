@@ -213,23 +213,20 @@ GlobalVarInspection inspectGlobalVar(const QByteArray& bytes)
     return Inspector(bytes).run();
 }
 
-QString globalVarText(const GlobalVarInspection& inspection, const QString& fileName)
+void writeGlobalVarText(QTextStream& out, const GlobalVarInspection& inspection, const QString& fileName)
 {
-    QString out;
     for (const WobjDyn0& d : inspection.declarations) {
-        out += PositionerTool::tr("%1:%2: wobj_dyn0\n").arg(fileName, QString::number(d.line));
+        out << PositionerTool::tr("%1:%2: wobj_dyn0\n").arg(fileName, QString::number(d.line));
         if (!d.decoded) {
-            out += PositionerTool::tr("  initial value not usable, see below\n");
+            out << PositionerTool::tr("  initial value not usable, see below\n");
             continue;
         }
-        out += PositionerTool::tr("  user frame    %1\n").arg(numbers(d.uframe));
-        out += PositionerTool::tr("  object frame  %1\n").arg(numbers(d.oframe));
-        out += PositionerTool::tr("  movable %1, on robot %2, base name \"%3\"\n")
+        out << PositionerTool::tr("  user frame    %1\n").arg(numbers(d.uframe));
+        out << PositionerTool::tr("  object frame  %1\n").arg(numbers(d.oframe));
+        out << PositionerTool::tr("  movable %1, on robot %2, base name \"%3\"\n")
                    .arg(flag(d.movable), flag(d.onRobot), visible(d.baseName));
     }
-    for (const Finding& f : inspection.findings)
-        out += QStringLiteral("%1:%2: %3\n").arg(fileName, QString::number(f.line), f.message);
-    return out;
+    writeFindings(out, fileName, inspection.findings);
 }
 
 }  // namespace tool
