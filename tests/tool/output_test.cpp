@@ -58,6 +58,10 @@ TEST(ToolOutput, MatchesGoldenFiles)
         // Control characters in a value are shown escaped: none reaches the
         // terminal, none forges a line.
         {{"globalvar", "GLOBAL-control.var"}, 1, "globalvar-control.txt"},
+        // Members are walked for unknown ones whenever the object holds more
+        // than the known ones it was asked for, also when their count is that
+        // of all the known ones.
+        {{"globalvar", "GLOBAL-members.var"}, 1, "globalvar-members.txt"},
         // NaN, infinity and 1e400 are held as 0; the texts are findings.
         {{"check", "nonfinite.xml"}, 1, "check-nonfinite.txt"},
         {{"show", "nonfinite.xml"}, 0, "show-nonfinite.txt"},
