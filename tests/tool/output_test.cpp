@@ -132,4 +132,23 @@ TEST(Check, OneFindingPerChangeOnItsLine)
     EXPECT_EQ(rows, 26);
 }
 
+// The file's own findings and an entry's are found after those of what they
+// hold, yet are listed on their lines, before them; within a line in the
+// order they were found.
+TEST(Check, FindingsAreListedByLine)
+{
+    tool::CalibrationXml xml;
+    ASSERT_EQ(xml.loadBytes("<FramePar>\n<Positioner id=\"1\">\n<Note/>\n</Positioner>\n</FramePar>\n"),
+              tool::CalibrationXml::Status::Ok);
+    const QVector<tool::Finding> findings = tool::checkCalibration(xml, 6);
+    QVector<int> lines;
+    for (const tool::Finding& f : findings)
+        lines.append(f.line);
+    EXPECT_EQ(lines, QVector<int>({1, 2, 2, 2, 2, 2, 2, 2, 2, 2, 3}));
+    ASSERT_EQ(findings.size(), 11);
+    EXPECT_TRUE(findings[0].message.startsWith(QLatin1String("1 entries instead of 10")));
+    EXPECT_EQ(findings[1].message, QStringLiteral("no <EnableAxesNum>"));
+    EXPECT_EQ(findings[10].message, QStringLiteral("unexpected element <Note>"));
+}
+
 }  // namespace
