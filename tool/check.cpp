@@ -142,9 +142,7 @@ private:
                 continue;
             }
             const char* const name = child.name();
-            int k = 0;
-            while (k < valueCount && qstrcmp(name, valueName(Value(k))) != 0)
-                ++k;
+            const int k = valueNamed(name);
             if (k == valueCount)
                 add(child, unexpectedElement.arg(text(name)));
             else if (found[k])
