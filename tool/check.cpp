@@ -68,8 +68,9 @@ private:
 
     // The findings by line, in the order they were found within a line. The
     // lines are counted in one pass, in the order of the offsets. Findings
-    // mostly come in the file's order already (an entry's own follow those of
-    // its children): then neither sort has anything to do and is left out.
+    // mostly come in the file's order already (only the file's own and an
+    // entry's own are found after what they hold): then neither sort has
+    // anything to do and is left out.
     QVector<Finding> numbered()
     {
         Lines lines = file_.lines();
@@ -117,7 +118,8 @@ private:
 
     void unexpectedAttributes(pugi::xml_node element, const char* allowed)
     {
-        // An element may carry thousands: the text is translated once.
+        // An element may carry thousands of attributes: the text said of them
+        // is translated once.
         const QString unexpected = PositionerTool::tr("unexpected attribute \"%1\" on <%2>");
         for (const pugi::xml_attribute a : element.attributes()) {
             if (!allowed || qstrcmp(a.name(), allowed) != 0)
