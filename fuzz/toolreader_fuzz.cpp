@@ -108,8 +108,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         check(printable(inspection.error), "an error holds no control character");
     } else {
         checkFindings(inspection.findings, bytes);
-        check(printable(tool::globalVarText(inspection, QStringLiteral("GLOBAL.var"))),
-              "the declarations are printed without control characters");
+        QString text;
+        QTextStream out(&text);
+        tool::writeGlobalVarText(out, inspection, QStringLiteral("GLOBAL.var"));
+        out.flush();
+        check(printable(text), "the declarations are printed without control characters");
     }
     return 0;
 }

@@ -7,6 +7,8 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <string_view>
+#include <unordered_map>
 
 namespace tool {
 
@@ -36,14 +38,22 @@ int digitValue(char c)
     return 99;
 }
 
-const char* childText(pugi::xml_node entry, Value value)
+// The first child of an entry named after each value, as the pendant's lookup
+// by name finds it: an element, or a processing instruction of that target.
+std::array<pugi::xml_node, valueCount> valueNodes(pugi::xml_node entry)
 {
-    return entry.child(valueName(value)).text().as_string("");
+    std::array<pugi::xml_node, valueCount> found;
+    for (const pugi::xml_node child : entry.children()) {
+        const int k = valueNamed(child.name());
+        if (k < valueCount && !found[std::size_t(k)])
+            found[std::size_t(k)] = child;
+    }
+    return found;
 }
 
-void readFrame(pugi::xml_node entry, Value value, Frame& frame)
+void readFrame(const char* text, Frame& frame)
 {
-    frameParts(childText(entry, value), frame.size(), [&](std::size_t k, const char* part, std::size_t length) {
+    frameParts(text, frame.size(), [&](std::size_t k, const char* part, std::size_t length) {
         const double number = framePart(part, length);
         frame[k] = std::isfinite(number) ? number : 0.0;
     });
@@ -54,6 +64,20 @@ void readFrame(pugi::xml_node entry, Value value, Frame& frame)
 const char* valueName(Value value)
 {
     return valueNames[int(value)];
+}
+
+int valueNamed(const char* name)
+{
+    // An entry may hold thousands of children: each name is looked up once
+    // rather than compared with all nine.
+    static const std::unordered_map<std::string_view, int> values = [] {
+        std::unordered_map<std::string_view, int> map;
+        for (int k = 0; k < valueCount; ++k)
+            map.emplace(valueNames[k], k);
+        return map;
+    }();
+    const auto found = values.find(name);
+    return found == values.end() ? valueCount : found->second;
 }
 
 bool isFrame(Value value)
@@ -150,17 +174,19 @@ Records readRecords(const CalibrationXml& file, int axisCount)
     Lines lines = file.lines();
     for (std::size_t i = 0; i < records.size() && i < entries.size(); ++i) {
         const pugi::xml_node entry = entries[i];
+        const std::array<pugi::xml_node, valueCount> value = valueNodes(entry);
+        const auto text = [&](Value v) { return value[std::size_t(v)].text().as_string(""); };
         Record& r = records[i];
         r.hasEntry = true;
         r.line = lines.of(entry);
-        r.axes1Index = clampToInt(std::max<qint64>(0, lenientInteger(childText(entry, Value::Axes1Index)) - offset));
-        r.axes1Type = clampToInt(std::max<qint64>(0, lenientInteger(childText(entry, Value::Axes1Type)) + 1));
-        r.axes2Index = clampToInt(std::max<qint64>(0, lenientInteger(childText(entry, Value::Axes2Index)) - offset));
-        r.axes2Type = clampToInt(std::max<qint64>(0, lenientInteger(childText(entry, Value::Axes2Type)) + 1));
-        readFrame(entry, Value::Axes1Frame, r.axes1Frame);
-        readFrame(entry, Value::Axes2Frame, r.axes2Frame);
-        readFrame(entry, Value::Axes2FrameToBase, r.axes2FrameToBase);
-        readFrame(entry, Value::UserFrame, r.userFrame);
+        r.axes1Index = clampToInt(std::max<qint64>(0, lenientInteger(text(Value::Axes1Index)) - offset));
+        r.axes1Type = clampToInt(std::max<qint64>(0, lenientInteger(text(Value::Axes1Type)) + 1));
+        r.axes2Index = clampToInt(std::max<qint64>(0, lenientInteger(text(Value::Axes2Index)) - offset));
+        r.axes2Type = clampToInt(std::max<qint64>(0, lenientInteger(text(Value::Axes2Type)) + 1));
+        readFrame(text(Value::Axes1Frame), r.axes1Frame);
+        readFrame(text(Value::Axes2Frame), r.axes2Frame);
+        readFrame(text(Value::Axes2FrameToBase), r.axes2FrameToBase);
+        readFrame(text(Value::UserFrame), r.userFrame);
     }
     return records;
 }

@@ -24,6 +24,8 @@ enum class Value { EnableAxesNum, Axes1Index, Axes1Type, Axes1Frame, Axes2Index,
                    Axes2FrameToBase, UserFrame };
 constexpr int valueCount = 9;
 const char* valueName(Value value);
+// The value a name stands for, as an index of Value; valueCount for none.
+int valueNamed(const char* name);
 bool isFrame(Value value);
 
 class CalibrationXml

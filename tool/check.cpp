@@ -4,6 +4,7 @@
 #include "visibletext.h"
 
 #include <QRegularExpression>
+#include <QStringBuilder>
 
 #include <algorithm>
 #include <cstring>
@@ -66,17 +67,27 @@ private:
     }
 
     // The findings by line, in the order they were found within a line. The
-    // lines are counted in one pass, in the order of the offsets.
+    // lines are counted in one pass, in the order of the offsets. Findings
+    // mostly come in the file's order already (only the file's own and an
+    // entry's own are found after what they hold): then neither sort has
+    // anything to do and is left out.
     QVector<Finding> numbered()
     {
-        std::vector<int> order(offsets_.size());
-        std::iota(order.begin(), order.end(), 0);
-        std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return offsets_[a] < offsets_[b]; });
         Lines lines = file_.lines();
-        for (const int k : order)
-            findings_[k].line = lines.at(offsets_[k]);
-        std::stable_sort(findings_.begin(), findings_.end(),
-                         [](const Finding& a, const Finding& b) { return a.line < b.line; });
+        if (std::is_sorted(offsets_.begin(), offsets_.end())) {
+            for (int k = 0; k < findings_.size(); ++k)
+                findings_[k].line = lines.at(offsets_[std::size_t(k)]);
+        } else {
+            std::vector<int> order(offsets_.size());
+            std::iota(order.begin(), order.end(), 0);
+            std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return offsets_[a] < offsets_[b]; });
+            for (const int k : order)
+                findings_[k].line = lines.at(offsets_[std::size_t(k)]);
+        }
+        std::vector<std::ptrdiff_t>().swap(offsets_);
+        const auto byLine = [](const Finding& a, const Finding& b) { return a.line < b.line; };
+        if (!std::is_sorted(findings_.cbegin(), findings_.cend(), byLine))
+            std::stable_sort(findings_.begin(), findings_.end(), byLine);
         return findings_;
     }
 
@@ -107,31 +118,37 @@ private:
 
     void unexpectedAttributes(pugi::xml_node element, const char* allowed)
     {
+        // An element may carry thousands of attributes: the text said of them
+        // is translated once.
+        const QString unexpected = PositionerTool::tr("unexpected attribute \"%1\" on <%2>");
         for (const pugi::xml_attribute a : element.attributes()) {
             if (!allowed || qstrcmp(a.name(), allowed) != 0)
-                add(element, PositionerTool::tr("unexpected attribute \"%1\" on <%2>")
-                                 .arg(text(a.name()), text(element.name())));
+                add(element, unexpected.arg(text(a.name()), text(element.name())));
         }
     }
 
     void values(pugi::xml_node entry)
     {
+        // An entry may hold thousands of children: the texts said about them
+        // are translated once.
+        const QString unexpectedNode = PositionerTool::tr("unexpected %1 in <%2>");
+        const QString processingInstruction = PositionerTool::tr("processing instruction");
+        const QString textNode = PositionerTool::tr("text");
+        const QString unexpectedElement = PositionerTool::tr("unexpected element <%1>");
+        const QString second = PositionerTool::tr("second <%1>: only the first is read");
         pugi::xml_node found[valueCount];
         for (const pugi::xml_node child : entry.children()) {
             if (child.type() != pugi::node_element) {
-                add(child, PositionerTool::tr("unexpected %1 in <%2>")
-                               .arg(child.type() == pugi::node_pi ? PositionerTool::tr("processing instruction")
-                                                                  : PositionerTool::tr("text"),
-                                    text(entry.name())));
+                add(child, unexpectedNode.arg(child.type() == pugi::node_pi ? processingInstruction : textNode,
+                                              text(entry.name())));
                 continue;
             }
-            int k = 0;
-            while (k < valueCount && qstrcmp(child.name(), valueName(Value(k))) != 0)
-                ++k;
+            const char* const name = child.name();
+            const int k = valueNamed(name);
             if (k == valueCount)
-                add(child, PositionerTool::tr("unexpected element <%1>").arg(text(child.name())));
+                add(child, unexpectedElement.arg(text(name)));
             else if (found[k])
-                add(child, PositionerTool::tr("second <%1>: only the first is read").arg(text(child.name())));
+                add(child, second.arg(text(name)));
             else
                 found[k] = child;
         }
@@ -283,6 +300,13 @@ private:
 QVector<Finding> checkCalibration(const CalibrationXml& file, int axisCount)
 {
     return Checker(file, axisCount).run();
+}
+
+void writeFindings(QTextStream& out, const QString& fileName, const QVector<Finding>& findings)
+{
+    const QString prefix = fileName + QLatin1Char(':');
+    for (const Finding& f : findings)
+        out << (prefix % QString::number(f.line) % QLatin1String(": ") % f.message % QLatin1Char('\n'));
 }
 
 }  // namespace tool

@@ -5,6 +5,7 @@
 #include "calibrationxml.h"
 
 #include <QString>
+#include <QTextStream>
 #include <QVector>
 
 namespace tool {
@@ -16,6 +17,11 @@ struct Finding
 };
 
 QVector<Finding> checkCalibration(const CalibrationXml& file, int axisCount);
+
+// One line per finding, "FILE:LINE: message", as compilers say theirs, so that
+// editors can jump to them. Each line goes out as it is made: findings come by
+// the hundred thousand.
+void writeFindings(QTextStream& out, const QString& fileName, const QVector<Finding>& findings);
 
 }  // namespace tool
 

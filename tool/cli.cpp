@@ -117,8 +117,7 @@ int check(const QStringList& arguments, QTextStream& out, QTextStream& err)
     if (!command.load(xml, command.file(0)))
         return Unusable;
     const QVector<Finding> findings = checkCalibration(xml, command.axisCount());
-    for (const Finding& f : findings)
-        out << command.file(0) << ":" << f.line << ": " << f.message << "\n";
+    writeFindings(out, command.file(0), findings);
     if (findings.isEmpty())
         out << PositionerTool::tr("%1: no findings").arg(command.file(0)) << "\n";
     else
@@ -198,7 +197,7 @@ int globalVar(const QStringList& arguments, QTextStream& out, QTextStream& err)
         err << command.file(0) << ": " << inspection.error << "\n";
         return Unusable;
     }
-    out << globalVarText(inspection, command.file(0));
+    writeGlobalVarText(out, inspection, command.file(0));
     return inspection.status;
 }
 

@@ -60,7 +60,8 @@ struct GlobalVarInspection
     QVector<Finding> findings;
 };
 GlobalVarInspection inspectGlobalVar(const QByteArray& bytes);
-QString globalVarText(const GlobalVarInspection& inspection, const QString& fileName);
+// Written line by line: a file may declare it tens of thousands of times.
+void writeGlobalVarText(QTextStream& out, const GlobalVarInspection& inspection, const QString& fileName);
 
 // report: one self-contained HTML page.
 struct ReportInput

@@ -5,6 +5,7 @@
 
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStringBuilder>
 
 #include <algorithm>
 #include <numeric>
@@ -97,8 +98,13 @@ private:
         // The declarations come in the file's order.
         d.line = declarationLines_.of(var);
         if (!result_.declarations.isEmpty()) {
-            add(var, PositionerTool::tr("wobj_dyn0 is declared again (first on line %1)")
-                         .arg(result_.declarations.first().line));
+            // Every repeat names the same first declaration: one text serves
+            // them all, however many there are.
+            if (declaredAgain_.isNull()) {
+                declaredAgain_ = PositionerTool::tr("wobj_dyn0 is declared again (first on line %1)")
+                                     .arg(result_.declarations.first().line);
+            }
+            add(var, declaredAgain_);
         }
         const pugi::xml_node init = var.child("InitValue");
         if (!init) {
@@ -126,59 +132,74 @@ private:
             return false;
         }
         const QJsonObject o = json.object();
-        bool ok = frame(init, o, "uframe", d.uframe);
-        ok = frame(init, o, "oframe", d.oframe) && ok;
-        ok = boolean(init, o, "movable", d.movable) && ok;
-        ok = boolean(init, o, "onrobot", d.onRobot) && ok;
-        if (o.value(QLatin1String("basename")).isString())
-            d.baseName = o.value(QLatin1String("basename")).toString();
+        int present = 0;
+        bool ok = frame(init, "uframe", member(o, "uframe", present), d.uframe);
+        ok = frame(init, "oframe", member(o, "oframe", present), d.oframe) && ok;
+        ok = boolean(init, "movable", member(o, "movable", present), d.movable) && ok;
+        ok = boolean(init, "onrobot", member(o, "onrobot", present), d.onRobot) && ok;
+        const QJsonValue baseName = member(o, "basename", present);
+        if (baseName.isString())
+            d.baseName = baseName.toString();
         else
             ok = wrong(init, "basename", PositionerTool::tr("a string"));
-        unexpectedMembers(init, o, {"uframe", "oframe", "movable", "onrobot", "basename"}, QString());
+        unexpectedMembers(init, o, present, {"uframe", "oframe", "movable", "onrobot", "basename"}, QString());
         return ok;
     }
 
-    bool wrong(pugi::xml_node init, const QString& member, const QString& expected)
+    bool wrong(pugi::xml_node init, const QString& name, const QString& expected)
     {
-        add(init, PositionerTool::tr("\"%1\" is missing or not %2").arg(member, expected));
+        add(init, PositionerTool::tr("\"%1\" is missing or not %2").arg(name, expected));
         return false;
     }
-    bool wrong(pugi::xml_node init, const char* member, const QString& expected)
+    bool wrong(pugi::xml_node init, const char* name, const QString& expected)
     {
-        return wrong(init, text(member), expected);
+        return wrong(init, text(name), expected);
     }
 
-    bool frame(pugi::xml_node init, const QJsonObject& o, const char* member, Frame& frame)
+    // A member looked up by its name; `present` counts the looked-up members
+    // the object holds.
+    static QJsonValue member(const QJsonObject& o, const char* name, int& present)
     {
-        const QJsonValue value = o.value(QLatin1String(member));
+        const QJsonValue value = o.value(QLatin1String(name));
+        if (!value.isUndefined())
+            ++present;
+        return value;
+    }
+
+    bool frame(pugi::xml_node init, const char* name, const QJsonValue& value, Frame& frame)
+    {
         if (!value.isObject())
-            return wrong(init, member, PositionerTool::tr("an object"));
+            return wrong(init, name, PositionerTool::tr("an object"));
         const QJsonObject f = value.toObject();
         bool ok = true;
+        int present = 0;
         for (std::size_t k = 0; k < frame.size(); ++k) {
-            const QJsonValue v = f.value(QLatin1String(frameMembers[k]));
+            const QJsonValue v = member(f, frameMembers[k], present);
             if (v.isDouble())
                 frame[k] = v.toDouble();
             else
-                ok = wrong(init, text(member) + QLatin1Char('.') + text(frameMembers[k]),
+                ok = wrong(init, text(name) + QLatin1Char('.') + text(frameMembers[k]),
                            PositionerTool::tr("a number"));
         }
-        unexpectedMembers(init, f, {"x", "y", "z", "a", "b", "c"}, text(member) + QLatin1Char('.'));
+        unexpectedMembers(init, f, present, {"x", "y", "z", "a", "b", "c"}, text(name) + QLatin1Char('.'));
         return ok;
     }
 
-    bool boolean(pugi::xml_node init, const QJsonObject& o, const char* member, bool& flag)
+    bool boolean(pugi::xml_node init, const char* name, const QJsonValue& v, bool& flag)
     {
-        const QJsonValue v = o.value(QLatin1String(member));
         if (!v.isBool())
-            return wrong(init, member, PositionerTool::tr("true or false"));
+            return wrong(init, name, PositionerTool::tr("true or false"));
         flag = v.toBool();
         return true;
     }
 
-    void unexpectedMembers(pugi::xml_node init, const QJsonObject& o, std::initializer_list<const char*> known,
-                           const QString& prefix)
+    // `present` of the `known` members are in the object: when they are all
+    // it holds, its keys need no walk.
+    void unexpectedMembers(pugi::xml_node init, const QJsonObject& o, int present,
+                           std::initializer_list<const char*> known, const QString& prefix)
     {
+        if (o.size() == present)
+            return;
         for (auto it = o.begin(); it != o.end(); ++it) {
             const QString key = it.key();
             if (std::none_of(known.begin(), known.end(), [&](const char* k) { return key == QLatin1String(k); }))
@@ -191,14 +212,14 @@ private:
     Lines declarationLines_;
     std::vector<std::ptrdiff_t> offsets_;
     GlobalVarInspection result_;
+    QString declaredAgain_;
 };
 
 QString numbers(const Frame& frame)
 {
-    QStringList parts;
-    for (const double value : frame)
-        parts << QString::number(value, 'g', 6);
-    return parts.join(QLatin1Char(' '));
+    const auto n = [&](std::size_t k) { return QString::number(frame[k], 'g', 6); };
+    const QLatin1Char space(' ');
+    return n(0) % space % n(1) % space % n(2) % space % n(3) % space % n(4) % space % n(5);
 }
 
 QString flag(bool value)
@@ -213,23 +234,25 @@ GlobalVarInspection inspectGlobalVar(const QByteArray& bytes)
     return Inspector(bytes).run();
 }
 
-QString globalVarText(const GlobalVarInspection& inspection, const QString& fileName)
+void writeGlobalVarText(QTextStream& out, const GlobalVarInspection& inspection, const QString& fileName)
 {
-    QString out;
+    // The same few lines for every declaration, translated once.
+    const QString heading = PositionerTool::tr("%1:%2: wobj_dyn0\n");
+    const QString notUsable = PositionerTool::tr("  initial value not usable, see below\n");
+    const QString userFrame = PositionerTool::tr("  user frame    %1\n");
+    const QString objectFrame = PositionerTool::tr("  object frame  %1\n");
+    const QString flags = PositionerTool::tr("  movable %1, on robot %2, base name \"%3\"\n");
     for (const WobjDyn0& d : inspection.declarations) {
-        out += PositionerTool::tr("%1:%2: wobj_dyn0\n").arg(fileName, QString::number(d.line));
+        out << heading.arg(fileName, QString::number(d.line));
         if (!d.decoded) {
-            out += PositionerTool::tr("  initial value not usable, see below\n");
+            out << notUsable;
             continue;
         }
-        out += PositionerTool::tr("  user frame    %1\n").arg(numbers(d.uframe));
-        out += PositionerTool::tr("  object frame  %1\n").arg(numbers(d.oframe));
-        out += PositionerTool::tr("  movable %1, on robot %2, base name \"%3\"\n")
-                   .arg(flag(d.movable), flag(d.onRobot), visible(d.baseName));
+        out << userFrame.arg(numbers(d.uframe));
+        out << objectFrame.arg(numbers(d.oframe));
+        out << flags.arg(flag(d.movable), flag(d.onRobot), visible(d.baseName));
     }
-    for (const Finding& f : inspection.findings)
-        out += QStringLiteral("%1:%2: %3\n").arg(fileName, QString::number(f.line), f.message);
-    return out;
+    writeFindings(out, fileName, inspection.findings);
 }
 
 }  // namespace tool

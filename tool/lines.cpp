@@ -21,6 +21,25 @@ const char* codecName(pugi::xml_encoding encoding)
     }
 }
 
+
+// pugixml drops a UTF-16 surrogate that has no partner, where a conversion to
+// UTF-8 would write a character for it: the text counted leaves it out too,
+// so that a later offset is not moved.
+QString withoutLoneSurrogates(const QString& text)
+{
+    QString kept;
+    kept.reserve(text.size());
+    for (int k = 0; k < text.size(); ++k) {
+        if (text[k].isHighSurrogate() && k + 1 < text.size() && text[k + 1].isLowSurrogate()) {
+            kept += text[k];
+            kept += text[++k];
+        } else if (!text[k].isSurrogate()) {
+            kept += text[k];
+        }
+    }
+    return kept;
+}
+
 }  // namespace
 
 Lines::Lines(const QByteArray& bytes, pugi::xml_encoding encoding) : text_(bytes)
@@ -29,7 +48,10 @@ Lines::Lines(const QByteArray& bytes, pugi::xml_encoding encoding) : text_(bytes
     if (QTextCodec* codec = name ? QTextCodec::codecForName(name) : nullptr) {
         // pugixml keeps a byte-order mark as a character of its text.
         QTextCodec::ConverterState keepMark(QTextCodec::IgnoreHeader);
-        text_ = codec->toUnicode(bytes.constData(), bytes.size(), &keepMark).toUtf8();
+        QString text = codec->toUnicode(bytes.constData(), bytes.size(), &keepMark);
+        if (encoding == pugi::encoding_utf16_le || encoding == pugi::encoding_utf16_be)
+            text = withoutLoneSurrogates(text);
+        text_ = text.toUtf8();
     }
 }
 

@@ -178,6 +178,22 @@ TEST(HostileInput, LinesAreCountedInTheFilesOwnText)
                       globalVarFindings.toStdString());
         }
     }
+    // A UTF-16 surrogate without its partner, which the parser drops, moves
+    // no later line. Encoders write no such thing: the file gets them in place
+    // of private-use characters.
+    for (const bool littleEndian : {true, false}) {
+        SCOPED_TRACE(littleEndian ? "UTF-16LE" : "UTF-16BE");
+        QString text = QString::fromUtf8(calibration);
+        text.replace(QStringLiteral("<FramePar>"), QStringLiteral("<FramePar><!-- \ue000\ue100\ue000 \ue000\ue000 \ue100 -->"));
+        QTextCodec::ConverterState state(QTextCodec::IgnoreHeader);
+        QByteArray bytes = QTextCodec::codecForName(littleEndian ? "UTF-16LE" : "UTF-16BE")
+                               ->fromUnicode(text.constData(), text.size(), &state);
+        const auto unit = [&](const char* high) {
+            return littleEndian ? QByteArray(1, '\0') + high : QByteArray(high) + '\0';
+        };
+        bytes.replace(unit("\xe0"), unit("\xd8")).replace(unit("\xe1"), unit("\xdc"));
+        EXPECT_EQ(findings(QStringLiteral("check"), bytes).toStdString(), calibrationFindings.toStdString());
+    }
     // The line of a parse error too.
     const QByteArray broken = "<?xml version=\"1.0\"?>\n\n\n\n<FramePar>\n<Positioner>\n</FramePar>\n";
     const QString brokenLine = runTool({"check", (writeFile(folder + "/b", broken), folder + "/b")}).err;

@@ -58,6 +58,10 @@ TEST(ToolOutput, MatchesGoldenFiles)
         // Control characters in a value are shown escaped: none reaches the
         // terminal, none forges a line.
         {{"globalvar", "GLOBAL-control.var"}, 1, "globalvar-control.txt"},
+        // Members are walked for unknown ones whenever the object holds more
+        // than the known ones it was asked for, also when their count is that
+        // of all the known ones.
+        {{"globalvar", "GLOBAL-members.var"}, 1, "globalvar-members.txt"},
         // NaN, infinity and 1e400 are held as 0; the texts are findings.
         {{"check", "nonfinite.xml"}, 1, "check-nonfinite.txt"},
         {{"show", "nonfinite.xml"}, 0, "show-nonfinite.txt"},
@@ -126,6 +130,25 @@ TEST(Check, OneFindingPerChangeOnItsLine)
         EXPECT_EQ(findings[0].message, field[4]);
     }
     EXPECT_EQ(rows, 26);
+}
+
+// The file's own findings and an entry's are found after those of what they
+// hold, yet are listed on their lines, before them; within a line in the
+// order they were found.
+TEST(Check, FindingsAreListedByLine)
+{
+    tool::CalibrationXml xml;
+    ASSERT_EQ(xml.loadBytes("<FramePar>\n<Positioner id=\"1\">\n<Note/>\n</Positioner>\n</FramePar>\n"),
+              tool::CalibrationXml::Status::Ok);
+    const QVector<tool::Finding> findings = tool::checkCalibration(xml, 6);
+    QVector<int> lines;
+    for (const tool::Finding& f : findings)
+        lines.append(f.line);
+    EXPECT_EQ(lines, QVector<int>({1, 2, 2, 2, 2, 2, 2, 2, 2, 2, 3}));
+    ASSERT_EQ(findings.size(), 11);
+    EXPECT_TRUE(findings[0].message.startsWith(QLatin1String("1 entries instead of 10")));
+    EXPECT_EQ(findings[1].message, QStringLiteral("no <EnableAxesNum>"));
+    EXPECT_EQ(findings[10].message, QStringLiteral("unexpected element <Note>"));
 }
 
 }  // namespace
