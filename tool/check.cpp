@@ -137,6 +137,10 @@ private:
         const QString unexpectedElement = PositionerTool::tr("unexpected element <%1>");
         const QString second = PositionerTool::tr("second <%1>: only the first is read");
         pugi::xml_node found[valueCount];
+        // Thousands of children mostly repeat one name: the sentence said of
+        // the last unexpected one is said again, shared, not made anew.
+        const char* lastUnexpected = nullptr;
+        QString saidOfLast;
         for (const pugi::xml_node child : entry.children()) {
             if (child.type() != pugi::node_element) {
                 add(child, unexpectedNode.arg(child.type() == pugi::node_pi ? processingInstruction : textNode,
@@ -145,8 +149,13 @@ private:
             }
             const char* const name = child.name();
             const int k = valueNamed(name);
-            if (k == valueCount)
-                add(child, unexpectedElement.arg(text(name)));
+            if (k == valueCount) {
+                if (!lastUnexpected || qstrcmp(lastUnexpected, name) != 0) {
+                    lastUnexpected = name;
+                    saidOfLast = unexpectedElement.arg(text(name));
+                }
+                add(child, saidOfLast);
+            }
             else if (found[k])
                 add(child, second.arg(text(name)));
             else

@@ -48,6 +48,8 @@ TEST(ToolOutput, MatchesGoldenFiles)
         {{"check", "GLOBAL.var"}, 2, "check-globalvar.txt"},
         {{"check", "broken.xml"}, 2, "check-broken.txt"},
         {{"check", "empty.xml"}, 1, "check-empty.txt"},
+        // Repeated unexpected children share their sentence; each name keeps its own.
+        {{"check", "unexpected.xml"}, 1, "check-unexpected.txt"},
         {{"show", "before.xml"}, 0, "show-before.txt"},
         {{"show", "--json", "--axis-count", "4", "after.xml"}, 0, "show-after.json"},
         {{"diff", "before.xml", "after.xml"}, 1, "diff.txt"},
