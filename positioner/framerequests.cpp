@@ -57,17 +57,8 @@ bool usableAnswer(const rtmCustomRvarRealVect& answer, const QString& name)
 {
     if (isFinite(answer))
         return true;
-    Diagnostics::about(Diagnostics::Step::NotFinite, name);
+    Diagnostics::record(Diagnostics::Step::NotFinite, name);
     return false;
-}
-
-void noAnswer(const QString& status, const QElapsedTimer& waited)
-{
-    Diagnostics::Failure f;
-    f.step = Diagnostics::Step::NoAnswer;
-    f.subject = status;
-    f.value = waited.elapsed();
-    Diagnostics::record(f);
 }
 
 void zero(double (&frame)[6])
@@ -97,7 +88,8 @@ int PositionerData::calculatePositionerFrame(int axis)
     if (!Positioner::pollRounds(axisAnswerPolls, [axis] {
             return ipos_calculate_axes_status.getValue(axis) == answered;
         })) {
-        noAnswer(QStringLiteral("ipos.calculate_axes_status[%1]").arg(axis), waited);
+        Diagnostics::record(Diagnostics::Step::NoAnswer, QStringLiteral("ipos.calculate_axes_status[%1]").arg(axis),
+                            waited.elapsed());
         return 0;
     }
     // Host handlers ran during the wait and may have changed the selection.
@@ -129,7 +121,7 @@ int PositionerData::calculateUserFrame()
     ipos_calculate_user = true;
     if (!Positioner::pollRounds(userFrameAnswerPolls,
                                     [] { return ipos_calculate_user_status == answered; })) {
-        noAnswer(QStringLiteral("ipos.calculate_user_status"), waited);
+        Diagnostics::record(Diagnostics::Step::NoAnswer, QStringLiteral("ipos.calculate_user_status"), waited.elapsed());
         return 0;
     }
     if (!positionerSelected(positionerID) || !usableAnswer(ipos_userframe, QStringLiteral("ipos.userframe")))

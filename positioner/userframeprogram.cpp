@@ -35,76 +35,60 @@ Replacements replacements(PositionerData& d)
 namespace Diagnostics = PositionerDiagnostics;
 
 // The fetched program, read whole; false, with the reason, when it is no
-// regular file within the cap, refused by its size before it is read, or could
-// not be read to its end.
-bool readWhole(QFile& local, QByteArray& program)
+// regular file within the cap or could not be read to its end.
+bool readWhole(const QString& path, QByteArray& program)
 {
-    if (local.isSequential()) {
-        Diagnostics::about(Diagnostics::Step::NotRegularFile, local.fileName());
+    QFile local;
+    if (!Positioner::openInput(local, path))
         return false;
-    }
-    if (local.size() > Positioner::maxInputBytes) {
-        Diagnostics::tooLarge(local.fileName(), local.size(), Positioner::maxInputBytes);
-        return false;
-    }
-    program = local.readAll();
-    if (local.error() != QFileDevice::NoError) {
-        Diagnostics::deviceError(Diagnostics::Step::Read, local.fileName(), local, errno);
-        return false;
-    }
-    return true;
+    program = local.read(local.size());
+    if (program.size() == local.size())
+        return true;
+    Diagnostics::deviceError(Diagnostics::Step::Read, path, local, errno);
+    return false;
 }
 
-// Whether every byte reached the file; false, with the reason, otherwise.
-bool writtenWhole(QFile& file, const QByteArray& bytes)
+// Writes the bytes to a file made anew at path; false, with the reason and
+// nothing left at the path, when not every byte reached it.
+bool writeNew(const QString& path, const QByteArray& bytes)
 {
-    if (file.write(bytes) == bytes.size() && file.flush())
-        return true;
-    Diagnostics::deviceError(Diagnostics::Step::Write, file.fileName(), file, errno);
+    // Whatever stands at the path, a link to some other file above all, is
+    // removed and never followed; the file is then made anew, and the open
+    // fails should anything take its place in between.
+    QFile::remove(path);
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+        Diagnostics::deviceError(Diagnostics::Step::Write, path, file, errno);
+        return false;
+    }
+    if (file.write(bytes) == bytes.size()) {
+        file.close();
+        if (file.error() == QFileDevice::NoError)
+            return true;
+    }
+    Diagnostics::deviceError(Diagnostics::Step::Write, path, file, errno);
+    file.remove();
     return false;
 }
 
 // Replaces the fetched program at localPath by its rewritten copy, made under
-// the temporary name beside it.
+// the temporary name beside it. A partial program would otherwise replace the
+// fetched one and go to the controller: everything must be read, and
+// everything written must have reached the file.
 bool rewriteFetched(const QString& localPath, int& wobj, const Replacements& with)
 {
-    const QString temporaryPath = Positioner::directory + QStringLiteral("/userframedyn1.xpl");
-    QFile local(localPath);
-    if (!local.open(QIODevice::ReadOnly)) {
-        Diagnostics::deviceError(Diagnostics::Step::Open, localPath, local, errno);
-        return false;
-    }
-    // Whatever stands at the temporary name, a link to some other file above
-    // all, is removed and never followed; the temporary is then made anew, and
-    // the open fails should anything take its place in between.
-    QFile::remove(temporaryPath);
-    QFile temporary(temporaryPath);
-    if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-        Diagnostics::deviceError(Diagnostics::Step::Write, temporaryPath, temporary, errno);
-        return false;
-    }
-
-    // A partial program would otherwise replace the fetched one and go to the
-    // controller: everything must be read, and everything written must have
-    // reached the file. The rules know the program's bytes, not its name.
     QByteArray program;
     QByteArray rewritten;
-    bool done = readWhole(local, program);
-    if (done && !Positioner::rewrite(program, rewritten, wobj, with, Positioner::maxInputBytes)) {
+    if (!readWhole(localPath, program))
+        return false;
+    // The rules know the program's bytes, not its name.
+    if (!Positioner::rewrite(program, rewritten, wobj, with, Positioner::maxInputBytes)) {
         Diagnostics::nameSubject(localPath);
-        done = false;
-    }
-    done = done && writtenWhole(temporary, rewritten);
-    local.close();
-    temporary.close();
-    if (done && temporary.error() != QFileDevice::NoError) {
-        Diagnostics::deviceError(Diagnostics::Step::Write, temporaryPath, temporary, errno);
-        done = false;
-    }
-    if (!done) {
-        QFile::remove(temporaryPath);
         return false;
     }
+    const QString temporaryPath = Positioner::directory + QStringLiteral("/userframedyn1.xpl");
+    if (!writeNew(temporaryPath, rewritten))
+        return false;
     // When the fetched copy cannot be removed the rename fails as well; either
     // way the file at the local path is not the rewritten program.
     QFile fetched(localPath);

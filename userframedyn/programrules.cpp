@@ -51,30 +51,17 @@ bool startsWithWideByteOrderMark(const QByteArray& program)
            program.startsWith(QByteArray("\0\0\xfe\xff", 4));
 }
 
-namespace Diagnostics = PositionerDiagnostics;
-
-// A line the rewrite cannot keep byte for byte.
-void loneCarriageReturn(qint64 line)
-{
-    Diagnostics::Failure f;
-    f.step = Diagnostics::Step::LoneCarriageReturn;
-    f.line = line;
-    Diagnostics::record(f);
-}
-
 }  // namespace
+
+namespace Diagnostics = PositionerDiagnostics;
 
 void recordRefusal(const Replacements& with, int wobj, qint64 line, qint64 growthLimit)
 {
     if (wobj >= 1 && wobj <= dynamicWorkObjects && with.pointNumbers[wobj - 1].isNull()) {
-        Diagnostics::about(Diagnostics::Step::NotFinite, QStringLiteral("parms[%1].userFrame").arg(wobj - 1));
+        Diagnostics::record(Diagnostics::Step::NotFinite, QStringLiteral("parms[%1].userFrame").arg(wobj - 1));
         return;
     }
-    Diagnostics::Failure f;
-    f.step = Diagnostics::Step::GrowsTooMuch;
-    f.line = line;
-    f.maximum = growthLimit;
-    Diagnostics::record(f);
+    Diagnostics::record(Diagnostics::Step::GrowsTooMuch, QString(), 0, growthLimit, line);
 }
 
 LineResult transformLine(QString& line, int& wobj, const Replacements& with, qint64 maxLength)
@@ -113,7 +100,7 @@ bool rewrite(const QByteArray& program, QByteArray& out, int& wobj, const Replac
     out.clear();
     out.reserve(program.size());
     if (startsWithWideByteOrderMark(program)) {
-        Diagnostics::about(Diagnostics::Step::WideEncoding, QString());
+        Diagnostics::record(Diagnostics::Step::WideEncoding, QString());
         return false;
     }
     // The byte-order mark belongs to the file, not to its first line's text.
@@ -141,7 +128,7 @@ bool rewrite(const QByteArray& program, QByteArray& out, int& wobj, const Replac
             // A lone CR in a line the rules act on may be a line end the
             // rewrite cannot see: the markers might stand in lines of their own.
             if (bytes.find('\r') != bytes.npos) {
-                loneCarriageReturn(line);
+                Diagnostics::record(Diagnostics::Step::LoneCarriageReturn, QString(), 0, 0, line);
                 return false;
             }
             text = QString::fromLatin1(bytes.data(), int(bytes.size()));
