@@ -48,27 +48,19 @@ bool readWhole(const QString& path, QByteArray& program)
     return false;
 }
 
-// Writes the bytes to a file made anew at path; false, with the reason and
-// nothing left at the path, when not every byte reached it.
-bool writeNew(const QString& path, const QByteArray& bytes)
+// Puts the rewritten copy in the fetched program's place. When the fetched
+// copy cannot be removed the rename fails as well; either way the file at the
+// local path is not the rewritten program.
+bool replaceFetched(const QString& localPath, const QString& temporaryPath)
 {
-    // Whatever stands at the path, a link to some other file above all, is
-    // removed and never followed; the file is then made anew, and the open
-    // fails should anything take its place in between.
-    QFile::remove(path);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-        Diagnostics::deviceError(Diagnostics::Step::Write, path, file, errno);
+    QFile fetched(localPath);
+    QFile copy(temporaryPath);
+    if (!fetched.remove() || !copy.rename(localPath)) {
+        const QFile& failed = fetched.error() != QFileDevice::NoError ? fetched : copy;
+        Diagnostics::deviceError(Diagnostics::Step::Replace, localPath, failed, errno);
         return false;
     }
-    if (file.write(bytes) == bytes.size()) {
-        file.close();
-        if (file.error() == QFileDevice::NoError)
-            return true;
-    }
-    Diagnostics::deviceError(Diagnostics::Step::Write, path, file, errno);
-    file.remove();
-    return false;
+    return true;
 }
 
 // Replaces the fetched program at localPath by its rewritten copy, made under
@@ -78,27 +70,37 @@ bool writeNew(const QString& path, const QByteArray& bytes)
 bool rewriteFetched(const QString& localPath, int& wobj, const Replacements& with)
 {
     QByteArray program;
-    QByteArray rewritten;
     if (!readWhole(localPath, program))
         return false;
-    // The rules know the program's bytes, not its name.
-    if (!Positioner::rewrite(program, rewritten, wobj, with, Positioner::maxInputBytes)) {
-        Diagnostics::nameSubject(localPath);
-        return false;
-    }
+    // Whatever stands at the temporary name, a link to some other file above
+    // all, is removed and never followed; the temporary is then made anew, and
+    // the open fails should anything take its place in between.
     const QString temporaryPath = Positioner::directory + QStringLiteral("/userframedyn1.xpl");
-    if (!writeNew(temporaryPath, rewritten))
-        return false;
-    // When the fetched copy cannot be removed the rename fails as well; either
-    // way the file at the local path is not the rewritten program.
-    QFile fetched(localPath);
-    QFile copy(temporaryPath);
-    if (!fetched.remove() || !copy.rename(localPath)) {
-        const QFile& failed = fetched.error() != QFileDevice::NoError ? fetched : copy;
-        Diagnostics::deviceError(Diagnostics::Step::Replace, localPath, failed, errno);
+    QFile::remove(temporaryPath);
+    QFile temporary(temporaryPath);
+    if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        Diagnostics::deviceError(Diagnostics::Step::Write, temporaryPath, temporary, errno);
         return false;
     }
-    return true;
+    // The rules know the program's bytes, not its name; a failed write is the
+    // file's to tell.
+    const bool rewritten = Positioner::rewrite(program, temporary, wobj, with, Positioner::maxInputBytes);
+    if (rewritten && temporary.flush()) {
+        temporary.close();
+        if (temporary.error() == QFileDevice::NoError)
+            return replaceFetched(localPath, temporaryPath);
+    }
+    // A write cut short by the system leaves Qt without words of its own: the
+    // system's number, set by the write that failed, says why.
+    if (temporary.error() != QFileDevice::NoError)
+        Diagnostics::systemError(Diagnostics::Step::Write, temporaryPath, errno);
+    else
+        Diagnostics::nameSubject(localPath);
+    // Closed first: removing an open file whose bytes cannot be written would
+    // only try to write them again.
+    temporary.close();
+    QFile::remove(temporaryPath);
+    return false;
 }
 
 bool rewriteProgram(PositionerData& owner, UserFrameDynEditor& editor)

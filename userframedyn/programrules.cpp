@@ -109,11 +109,9 @@ LineResult transformLine(QString& line, int& wobj, const Replacements& with, qin
     return LineResult::Unchanged;
 }
 
-bool rewrite(const QByteArray& program, QByteArray& out, int& wobj, const Replacements& with, qint64 growthLimit)
+bool rewrite(const QByteArray& program, QIODevice& out, int& wobj, const Replacements& with, qint64 growthLimit)
 {
     wobj = 0;
-    out.clear();
-    out.reserve(program.size());
     if (startsWithWideByteOrderMark(program)) {
         Diagnostics::record(Diagnostics::Step::WideEncoding);
         return false;
@@ -137,10 +135,12 @@ bool rewrite(const QByteArray& program, QByteArray& out, int& wobj, const Replac
     // The line, from 1, that starts at `start`, for a reason.
     const auto lineAt = [&](int start) { return 1 + qint64(std::count(program.begin(), program.begin() + start, '\n')); };
     const std::string_view all(program.constData(), size_t(program.size()));
-    // The bytes before `copied` are in `out`; a line the rules leave alone is
-    // copied with the ones after it, when the next changed line or the end
+    // The bytes before `copied` are written; a line the rules leave alone is
+    // written with the ones after it, when the next changed line or the end
     // comes, and so keeps its bytes and its own line end.
     int copied = 0;
+    qint64 grown = 0;
+    const auto copyTo = [&](int end) { return out.write(program.constData() + copied, end - copied) == end - copied; };
     for (int at; (at = *std::min_element(std::begin(next), std::end(next))) < program.size();) {
         const int start = program.lastIndexOf('\n', at) + 1;
         const size_t found = all.find('\n', size_t(at));
@@ -166,22 +166,21 @@ bool rewrite(const QByteArray& program, QByteArray& out, int& wobj, const Replac
         // given: a NUL byte is text like any other.
         QString text = QString::fromLatin1(bytes.data(), int(bytes.size()));
         // What the program has grown by so far is taken off what this line may grow.
-        const LineResult result = transformLine(text, wobj, with, text.size() + growthLimit - (out.size() - copied));
+        const LineResult result = transformLine(text, wobj, with, text.size() + growthLimit - grown);
         if (result == LineResult::Refused) {
             recordRefusal(with, wobj, lineAt(start), growthLimit);
             return false;
         }
         if (result == LineResult::Changed) {
-            out.append(program.constData() + copied, textStart - copied);
-            out += text.toLatin1();
+            const QByteArray changed = text.toLatin1();
+            if (!copyTo(textStart) || out.write(changed) != changed.size())
+                return false;
+            grown += changed.size() - bytes.size();
             copied = end;
         }
     }
-    out.append(program.constData() + copied, program.size() - copied);
     // A last line without a line end gets an LF.
-    if (!program.isEmpty() && !program.endsWith('\n'))
-        out += '\n';
-    return true;
+    return copyTo(program.size()) && (program.isEmpty() || program.endsWith('\n') || out.write("\n", 1) == 1);
 }
 
 }  // namespace Positioner

@@ -7,6 +7,8 @@
 #include <sim/files.h>
 #include <userframedyneditor.h>
 
+#include <QBuffer>
+
 #include <csignal>
 #include <functional>
 #include <malloc.h>
@@ -51,7 +53,8 @@ TEST(LargeInput, AProgramThatWouldGrowPastTheLimitIsRefused)
          true},
     };
     for (const auto& c : cases) {
-        QByteArray out;
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
         int wobj = 0;
         EXPECT_EQ(Positioner::rewrite(c.program, out, wobj, firstFrame(), c.limit), c.rewritten) << c.name;
     }
