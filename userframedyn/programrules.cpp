@@ -147,8 +147,10 @@ bool rewrite(const QByteArray& program, QIODevice& out, int& wobj, const Replace
         const int lf = found == all.npos ? -1 : int(found);
         const int after = lf < 0 ? program.size() : lf + 1;
         const int textStart = start == 0 ? mark : start;
+        // A line that holds a marker is never empty: a CR before its LF is
+        // part of its line end.
         int end = lf < 0 ? after : lf;
-        if (lf >= 0 && end > textStart && program[end - 1] == '\r')
+        if (lf >= 0 && program[end - 1] == '\r')
             --end;
         for (size_t k = 0; k < std::size(markers); ++k) {
             if (next[k] < after)

@@ -60,6 +60,18 @@ TEST(LargeInput, AProgramThatWouldGrowPastTheLimitIsRefused)
     }
 }
 
+// A rewrite whose output cannot be written stops there and fails, whatever
+// the device makes of it afterwards.
+TEST(LargeInput, ARewriteThatCannotBeWrittenFails)
+{
+    QBuffer readOnly;
+    readOnly.open(QIODevice::ReadOnly);
+    int wobj = 0;
+    EXPECT_FALSE(Positioner::rewrite("<dest>wobj1_dyn</dest>\n<expr>GETTRKWOBJ(POINTC(0),true)\n", readOnly, wobj,
+                                     firstFrame(), 4096));
+    EXPECT_FALSE(Positioner::rewrite("<Comment/>\n", readOnly, wobj, firstFrame(), 4096));
+}
+
 // Files past the cap are refused before they are read: nothing changes and
 // nothing is sent. Sparse, they take no room on the disk.
 TEST_F(PositionerCell, AFilePastTheCapIsRefusedWhole)
