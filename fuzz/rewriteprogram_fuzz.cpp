@@ -6,6 +6,7 @@
 #include <positionerdata.h>
 #include <programrules.h>
 
+#include <QBuffer>
 #include <QByteArrayList>
 
 #include <cstdint>
@@ -83,8 +84,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     const QByteArray program(reinterpret_cast<const char*>(data), static_cast<int>(size));
     QByteArray rewritten;
+    QBuffer out(&rewritten);
+    out.open(QIODevice::WriteOnly);
     int wobj = 0;
-    const bool done = Positioner::rewrite(program, rewritten, wobj, with, limit);
+    const bool done = Positioner::rewrite(program, out, wobj, with, limit);
 
     const QByteArrayList before = linesOf(program);
     if (!done) {

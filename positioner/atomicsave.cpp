@@ -46,29 +46,69 @@ qint64 lineAt(QFile& file, qint64 offset)
     return head.size() == offset ? 1 + head.count('\n') : 0;
 }
 
-// The whole of the opened file, in a buffer that the document takes over and
-// frees, ended by a NUL as pugixml's own load_file ends it: what follows a NUL
-// in the file does not count.
-bool loadOpened(pugi::xml_document& document, const QString& path, int fd, size_t size, unsigned int options)
+}  // namespace
+
+bool isUsablePath(const QString& path)
 {
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::DontCloseHandle)) {
-        Diagnostics::deviceError(Diagnostics::Step::Open, path, file, errno);
+    if (!path.contains(QChar(0)))
+        return true;
+    Diagnostics::record(Diagnostics::Step::PathHoldsNul, path);
+    return false;
+}
+
+bool openInput(QFile& file, const QString& path)
+{
+    if (!isUsablePath(path))
+        return false;
+    // Opened without waiting, so that a pipe with no writer cannot hold the
+    // host's thread; only a regular file is read, as a pipe or a device would
+    // block or never end.
+    const int fd = ::open(path.toLocal8Bit().constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        Diagnostics::systemError(Diagnostics::Step::Open, path, errno);
         return false;
     }
-    void* const buffer = pugi::get_memory_allocation_function()(size + 1);
+    struct stat info {};
+    if (!file.open(fd, QIODevice::ReadOnly | QIODevice::Unbuffered, QFileDevice::AutoCloseHandle) ||
+        ::fstat(fd, &info) != 0) {
+        Diagnostics::systemError(Diagnostics::Step::Read, path, errno);
+        if (!file.isOpen())
+            ::close(fd);
+        return false;
+    }
+    if (!S_ISREG(info.st_mode)) {
+        Diagnostics::record(Diagnostics::Step::NotRegularFile, path);
+        return false;
+    }
+    if (info.st_size > maxInputBytes) {
+        Diagnostics::record(Diagnostics::Step::TooLarge, path, info.st_size, maxInputBytes);
+        return false;
+    }
+    return true;
+}
+
+bool loadXml(pugi::xml_document& document, const QString& path, unsigned int options)
+{
+    QFile file;
+    if (!openInput(file, path))
+        return false;
+    // The whole file, in a buffer that the document takes over and frees, ended
+    // by a NUL as pugixml's own load_file ends it: what follows a NUL in the
+    // file does not count.
+    const qint64 size = file.size();
+    void* const buffer = pugi::get_memory_allocation_function()(size_t(size) + 1);
     if (!buffer) {
         Diagnostics::systemError(Diagnostics::Step::OutOfMemory, path, ENOMEM);
         return false;
     }
-    if (file.read(static_cast<char*>(buffer), qint64(size)) != qint64(size)) {
+    if (file.read(static_cast<char*>(buffer), size) != size) {
         Diagnostics::deviceError(Diagnostics::Step::Read, path, file, errno);
         pugi::get_memory_deallocation_function()(buffer);
         return false;
     }
     static_cast<char*>(buffer)[size] = '\0';
     const pugi::xml_parse_result result =
-        document.load_buffer_inplace_own(buffer, size + 1, options, pugi::encoding_auto);
+        document.load_buffer_inplace_own(buffer, size_t(size) + 1, options, pugi::encoding_auto);
     if (!result) {
         Diagnostics::Failure f;
         f.step = Diagnostics::Step::Parse;
@@ -78,56 +118,10 @@ bool loadOpened(pugi::xml_document& document, const QString& path, int fd, size_
         // A document in another encoding was parsed from a converted copy,
         // whose offsets are no places in the file.
         if (result.encoding == pugi::encoding_utf8)
-            f.line = lineAt(file, std::clamp<qint64>(result.offset, 0, qint64(size)));
+            f.line = lineAt(file, std::clamp<qint64>(result.offset, 0, size));
         Diagnostics::record(f);
     }
     return bool(result);
-}
-
-// Whether the opened file is one the library reads: a regular file within the
-// cap. A pipe or a device would block or never end.
-bool isReadable(const QString& path, int fd, struct stat& info)
-{
-    if (::fstat(fd, &info) != 0) {
-        Diagnostics::systemError(Diagnostics::Step::Read, path, errno);
-        return false;
-    }
-    if (!S_ISREG(info.st_mode)) {
-        Diagnostics::about(Diagnostics::Step::NotRegularFile, path);
-        return false;
-    }
-    if (info.st_size > maxInputBytes) {
-        Diagnostics::tooLarge(path, info.st_size, maxInputBytes);
-        return false;
-    }
-    return true;
-}
-
-}  // namespace
-
-bool isUsablePath(const QString& path)
-{
-    if (!path.contains(QChar(0)))
-        return true;
-    Diagnostics::about(Diagnostics::Step::PathHoldsNul, path);
-    return false;
-}
-
-bool loadXml(pugi::xml_document& document, const QString& path, unsigned int options)
-{
-    if (!isUsablePath(path))
-        return false;
-    // Opened without waiting, so that a pipe with no writer cannot hold the
-    // host's thread; only a regular file is read.
-    const int fd = ::open(path.toLocal8Bit().constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        Diagnostics::systemError(Diagnostics::Step::Open, path, errno);
-        return false;
-    }
-    struct stat info {};
-    const bool loaded = isReadable(path, fd, info) && loadOpened(document, path, fd, size_t(info.st_size), options);
-    ::close(fd);
-    return loaded;
 }
 
 bool saveXml(const pugi::xml_document& document, const QString& path, const char* indent,

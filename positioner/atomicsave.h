@@ -3,6 +3,7 @@
 // which replaces the old file only once everything was written.
 #pragma once
 
+#include <QFile>
 #include <QString>
 
 #include <pugixml.hpp>
@@ -20,9 +21,13 @@ constexpr qint64 maxInputBytes = qint64(64) << 20;
 // it early. Such a path names no file of ours.
 bool isUsablePath(const QString& path);
 
-// Loads the XML file at the path with the parse options; false when it is not
-// a readable, well-formed document in a regular file (a pipe or a device would
-// block or never end) of at most maxInputBytes.
+// Opens the file at the path for reading; false, with the reason, when it is
+// no regular file (a pipe or a device would block or never end) of at most
+// maxInputBytes.
+bool openInput(QFile& file, const QString& path);
+
+// Loads the XML file at the path with the parse options; false when it cannot
+// be opened as openInput() does, read, or parsed as a well-formed document.
 bool loadXml(pugi::xml_document& document, const QString& path, unsigned int options);
 
 // False when the temporary file could not be made, written or renamed over the

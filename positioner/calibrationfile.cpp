@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <iterator>
 #include <limits>
 #include <vector>
 
@@ -63,14 +64,10 @@ bool framesAreFinite(const PositionerParm& p, int i)
                                                             {p.axes2Frame, "axes2Frame"},
                                                             {p.axes2FrameToBase, "axes2FrameToBase"},
                                                             {p.userFrame, "userFrame"}};
-    for (const auto& frame : frames) {
-        if (!Positioner::isFiniteFrame(frame.first)) {
-            PositionerDiagnostics::about(PositionerDiagnostics::Step::NotFinite,
-                                         QStringLiteral("parms[%1].%2").arg(i).arg(QLatin1String(frame.second)));
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(std::begin(frames), std::end(frames), [i](const auto& frame) {
+        return Positioner::isWritableFrame(frame.first,
+                                           QStringLiteral("parms[%1].%2").arg(i).arg(QLatin1String(frame.second)));
+    });
 }
 
 // The first `count` parts of a comma-separated text as numbers; the parts

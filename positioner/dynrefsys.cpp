@@ -39,7 +39,7 @@ void writeFrameVariable(const QString& name, const QString& memberPrefix, const 
 {
     RplVariable variable = editor()->getVisibleVarDef(name);
     if (!variable.isValid() || variable.isConstant()) {
-        Diagnostics::about(variable.isValid() ? Diagnostics::Step::ConstantVariable
+        Diagnostics::record(variable.isValid() ? Diagnostics::Step::ConstantVariable
                                               : Diagnostics::Step::UnknownVariable,
                            name);
         return;
@@ -49,7 +49,7 @@ void writeFrameVariable(const QString& name, const QString& memberPrefix, const 
     for (int k = 0; k < 6; ++k)
         value.insert(memberPrefix + QLatin1String(members[k]), frame[k]);
     if (!inWriteMode([&] { editor()->setVariable(variable, QVariant(value)); }))
-        Diagnostics::about(Diagnostics::Step::WriteModeRefused, name);
+        Diagnostics::record(Diagnostics::Step::WriteModeRefused, name);
 }
 
 }  // namespace
@@ -72,11 +72,7 @@ bool PositionerData::setDynRefSys(int index)
     int requests = 0;
     do {
         if (requests++ == switchRequests) {
-            Diagnostics::Failure f;
-            f.step = Diagnostics::Step::SwitchTakenAway;
-            f.value = index + 1;
-            f.maximum = switchRequests;
-            Diagnostics::record(f);
+            Diagnostics::record(Diagnostics::Step::SwitchTakenAway, QString(), index + 1, switchRequests);
             return false;
         }
         ipos_posindex = index + 1;
@@ -114,7 +110,7 @@ bool PositionerData::saveDynRefSys(int index)
         setVariableOframePoint(number);
     setVariableDynRefSys(index + 1);
     if (!inWriteMode([] { editor()->saveProgram(editor()->filename()); })) {
-        Diagnostics::about(Diagnostics::Step::WriteModeRefused, editor()->filename());
+        Diagnostics::record(Diagnostics::Step::WriteModeRefused, editor()->filename());
         return false;
     }
     // A variable the program lacks or keeps constant is skipped, as it always was.

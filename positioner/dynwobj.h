@@ -36,7 +36,7 @@ inline RplVariable dynamicWorkObject()
     const QString name = QStringLiteral("wobj_dyn0");
     const RplVariable wobj = Positioner::editor()->getVisibleVarDef(name);
     if (!wobj.isValid())
-        PositionerDiagnostics::about(PositionerDiagnostics::Step::UnknownVariable, name);
+        PositionerDiagnostics::record(PositionerDiagnostics::Step::UnknownVariable, name);
     return wobj;
 }
 
@@ -47,12 +47,12 @@ inline bool registerDynRefSys(const PositionerData& d, const RplVariable& wobj, 
 {
     const double* f = d.dynOframe;
     if (!Positioner::isFiniteFrame(f)) {
-        PositionerDiagnostics::about(PositionerDiagnostics::Step::NotFinite, QStringLiteral("wobj_dyn0"));
+        PositionerDiagnostics::record(PositionerDiagnostics::Step::NotFinite, QStringLiteral("wobj_dyn0"));
         return false;
     }
     if (Positioner::editor()->setDynRefSys(wobj.id(), d.dynBaseName, f[0], f[1], f[2], f[3], f[4], f[5],
                                                  kind))
         return true;
-    PositionerDiagnostics::about(PositionerDiagnostics::Step::RegistrationRefused, QStringLiteral("wobj_dyn0"));
+    PositionerDiagnostics::record(PositionerDiagnostics::Step::RegistrationRefused, QStringLiteral("wobj_dyn0"));
     return false;
 }

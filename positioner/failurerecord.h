@@ -43,6 +43,9 @@ void succeeded();
 // The operation's name is filled in.
 void record(Failure failure);
 
+// A step with the fields it names (see Step); the others stay empty.
+void record(Step step, const QString& subject = QString(), qint64 value = 0, qint64 maximum = 0, qint64 line = 0);
+
 inline void outOfRange(const QString& what, qint64 value, qint64 minimum, qint64 maximum)
 {
     Failure f;
@@ -51,26 +54,6 @@ inline void outOfRange(const QString& what, qint64 value, qint64 minimum, qint64
     f.value = value;
     f.minimum = minimum;
     f.maximum = maximum;
-    record(f);
-}
-
-// A step that names its file or variable and nothing else.
-inline void about(Step step, const QString& subject)
-{
-    Failure f;
-    f.step = step;
-    f.subject = subject;
-    record(f);
-}
-
-// A file larger than the cap, refused before it was read.
-inline void tooLarge(const QString& path, qint64 size, qint64 cap)
-{
-    Failure f;
-    f.step = Step::TooLarge;
-    f.subject = path;
-    f.value = size;
-    f.maximum = cap;
     record(f);
 }
 

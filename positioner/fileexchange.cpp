@@ -12,33 +12,33 @@ namespace {
 
 namespace Diagnostics = PositionerDiagnostics;
 
+// A path with a NUL would reach the transfer cut short, naming another file.
 // The service says only whether it copied the file.
-bool transferred(bool done, Diagnostics::Step refusal, const QString& controllerPath)
+template <typename Copy>
+bool transfer(const QString& localPath, const QString& controllerPath, Diagnostics::Step refusal, Copy copy)
 {
-    if (!done)
-        Diagnostics::about(refusal, controllerPath);
-    return done;
+    if (!Positioner::isUsablePath(controllerPath) || !Positioner::isUsablePath(localPath))
+        return false;
+    if (Positioner::orFailure(false, copy))
+        return true;
+    Diagnostics::record(refusal, controllerPath);
+    return false;
 }
 
 }  // namespace
 
-// A path with a NUL would reach the transfer cut short, naming another file.
 bool PositionerData::getFileFromCtrl(QString controllerPath, QString localPath)
 {
     const Diagnostics::Scope scope("getFileFromCtrl");
-    if (!Positioner::isUsablePath(controllerPath) || !Positioner::isUsablePath(localPath))
-        return false;
-    return transferred(Positioner::orFailure(false, [&] { return Platform::fetchFile(controllerPath, localPath); }),
-                       Diagnostics::Step::FetchRefused, controllerPath);
+    return transfer(localPath, controllerPath, Diagnostics::Step::FetchRefused,
+                    [&] { return Platform::fetchFile(controllerPath, localPath); });
 }
 
 bool PositionerData::sendFileToCtrl(QString localPath, QString controllerPath)
 {
     const Diagnostics::Scope scope("sendFileToCtrl");
-    if (!Positioner::isUsablePath(localPath) || !Positioner::isUsablePath(controllerPath))
-        return false;
-    return transferred(Positioner::orFailure(false, [&] { return Platform::sendFile(localPath, controllerPath); }),
-                       Diagnostics::Step::SendRefused, controllerPath);
+    return transfer(localPath, controllerPath, Diagnostics::Step::SendRefused,
+                    [&] { return Platform::sendFile(localPath, controllerPath); });
 }
 
 void PositionerData::rdeReadFileCode()

@@ -12,6 +12,7 @@
 #include <QElapsedTimer>
 #include <QString>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -34,16 +35,6 @@ void storeRounded(double (&frame)[6], const rtmCustomRvarRealVect& answer)
         frame[k] = roundedToFileDecimals(answer.getValue(k));
 }
 
-// NaN or infinity is no frame: such an answer counts as none.
-bool isFinite(const rtmCustomRvarRealVect& answer)
-{
-    for (int k = 0; k < 6; ++k) {
-        if (!std::isfinite(answer.getValue(k)))
-            return false;
-    }
-    return true;
-}
-
 namespace Diagnostics = PositionerDiagnostics;
 
 // The record the request fills.
@@ -52,28 +43,17 @@ bool positionerSelected(int positionerID)
     return Positioner::isPositionerArgument(QStringLiteral("positionerID"), positionerID);
 }
 
-// The controller's answer, checked before it is stored.
+// The controller's answer, checked before it is stored: NaN or infinity is no
+// frame, and such an answer counts as none.
 bool usableAnswer(const rtmCustomRvarRealVect& answer, const QString& name)
 {
-    if (isFinite(answer))
-        return true;
-    Diagnostics::about(Diagnostics::Step::NotFinite, name);
-    return false;
-}
-
-void noAnswer(const QString& status, const QElapsedTimer& waited)
-{
-    Diagnostics::Failure f;
-    f.step = Diagnostics::Step::NoAnswer;
-    f.subject = status;
-    f.value = waited.elapsed();
-    Diagnostics::record(f);
-}
-
-void zero(double (&frame)[6])
-{
-    for (double& value : frame)
-        value = 0.0;
+    for (int k = 0; k < 6; ++k) {
+        if (!std::isfinite(answer.getValue(k))) {
+            Diagnostics::record(Diagnostics::Step::NotFinite, name);
+            return false;
+        }
+    }
+    return true;
 }
 
 }  // namespace
@@ -97,7 +77,8 @@ int PositionerData::calculatePositionerFrame(int axis)
     if (!Positioner::pollRounds(axisAnswerPolls, [axis] {
             return ipos_calculate_axes_status.getValue(axis) == answered;
         })) {
-        noAnswer(QStringLiteral("ipos.calculate_axes_status[%1]").arg(axis), waited);
+        Diagnostics::record(Diagnostics::Step::NoAnswer, QStringLiteral("ipos.calculate_axes_status[%1]").arg(axis),
+                            waited.elapsed());
         return 0;
     }
     // Host handlers ran during the wait and may have changed the selection.
@@ -129,7 +110,7 @@ int PositionerData::calculateUserFrame()
     ipos_calculate_user = true;
     if (!Positioner::pollRounds(userFrameAnswerPolls,
                                     [] { return ipos_calculate_user_status == answered; })) {
-        noAnswer(QStringLiteral("ipos.calculate_user_status"), waited);
+        Diagnostics::record(Diagnostics::Step::NoAnswer, QStringLiteral("ipos.calculate_user_status"), waited.elapsed());
         return 0;
     }
     if (!positionerSelected(positionerID) || !usableAnswer(ipos_userframe, QStringLiteral("ipos.userframe")))
@@ -145,10 +126,10 @@ void PositionerData::clearPositionerFrame(int positioner, int axis)
         return;
     PositionerParm& record = parms[positioner];
     if (axis == 0) {
-        zero(record.axes1Frame);
+        std::fill_n(record.axes1Frame, 6, 0.0);
     } else if (axis == 1) {
-        zero(record.axes2Frame);
-        zero(record.axes2FrameToBase);
+        std::fill_n(record.axes2Frame, 6, 0.0);
+        std::fill_n(record.axes2FrameToBase, 6, 0.0);
     } else {
         Diagnostics::outOfRange(QStringLiteral("axis"), axis, 0, axisCount - 1);
     }

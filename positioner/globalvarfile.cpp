@@ -52,17 +52,8 @@ QString jsonThenXmlEscaped(const QString& name)
         else
             json += c;
     }
-    QString xml;
-    for (const QChar c : json) {
-        switch (c.unicode()) {
-        case '&': xml += QLatin1String("&amp;"); break;
-        case '<': xml += QLatin1String("&lt;"); break;
-        case '>': xml += QLatin1String("&gt;"); break;
-        case '"': xml += QLatin1String("&quot;"); break;
-        default: xml += c;
-        }
-    }
-    return xml;
+    // Qt's HTML escape is XML's: &, <, > and the quote.
+    return json.toHtmlEscaped();
 }
 
 // Sets the text of InitValue; one written as an empty element stays empty.

@@ -37,10 +37,8 @@ void PositionerData::destroy()
 PositionerData::PositionerData() : QObject(nullptr)
 {
     // The members start at their defaults (see the class).
-    if (!QDir(Positioner::directory).exists())
-        QDir().mkpath(Positioner::directory);
+    QDir().mkpath(Positioner::directory);
     userFrameDynEditor = new UserFrameDynEditor;
-    usedCurrentPosID = false;
     // Without a file from the controller the records keep their defaults.
     if (getFileFromCtrl(Positioner::ctrlCalibFile, Positioner::localCalibFile))
         readPositionerFile(Positioner::localCalibFile);
@@ -49,7 +47,6 @@ PositionerData::PositionerData() : QObject(nullptr)
 PositionerData::~PositionerData()
 {
     delete userFrameDynEditor;
-    userFrameDynEditor = nullptr;
 }
 
 PositionerData::Operation::Operation(PositionerData* data) : data_(data)

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include <cstring>
+#include <iterator>
 
 namespace PositionerDiagnostics {
 
@@ -40,86 +41,62 @@ QString shown(const QString& subject)
     return text.replace(QChar(0), QLatin1String("\\0"));
 }
 
+// Each step's sentence, in the order of Step. Its placeholders take the
+// fields named by the letters, in turn: s the subject, v the value, n the
+// minimum, x the maximum, l the line, o the offset.
+struct Sentence
+{
+    const char* text;
+    const char* fields;
+};
+
+const Sentence sentences[] = {
+    {"", ""},
+    {QT_TRANSLATE_NOOP("QObject", "%1 is %2, outside %3 to %4"), "svnx"},
+    {QT_TRANSLATE_NOOP("QObject", "the path %1 holds a NUL character"), "s"},
+    {QT_TRANSLATE_NOOP("QObject", "%1 is not a regular file"), "s"},
+    {QT_TRANSLATE_NOOP("QObject", "%1 holds a value that is not a finite number"), "s"},
+    {QT_TRANSLATE_NOOP("QObject", "%1 did not answer within %2 ms"), "sv"},
+    {QT_TRANSLATE_NOOP("QObject", "the controller was switched away from positioner %1 after each of %2 requests"),
+     "vx"},
+    {QT_TRANSLATE_NOOP("QObject", "the transfer service did not fetch %1 from the controller"), "s"},
+    {QT_TRANSLATE_NOOP("QObject", "the transfer service did not send %1 to the controller"), "s"},
+    {QT_TRANSLATE_NOOP("QObject", "cannot open %1"), "s"},
+    {QT_TRANSLATE_NOOP("QObject", "cannot read %1"), "s"},
+    {QT_TRANSLATE_NOOP("QObject", "%1 is not well-formed XML at line %2 (offset %3)"), "slo"},
+    {QT_TRANSLATE_NOOP("QObject", "cannot write %1"), "s"},
+    {QT_TRANSLATE_NOOP("QObject", "cannot replace %1"), "s"},
+    {QT_TRANSLATE_NOOP("QObject", "%1 would grow by more than %2 bytes at line %3"), "sxl"},
+    {QT_TRANSLATE_NOOP("QObject", "line %1 of %2 holds a CR that ends no line"), "ls"},
+    {QT_TRANSLATE_NOOP("QObject", "%1 is encoded in UTF-16 or UTF-32"), "s"},
+    {QT_TRANSLATE_NOOP("QObject", "the editor refused write mode for %1"), "s"},
+    {QT_TRANSLATE_NOOP("QObject", "the open program declares no variable %1"), "s"},
+    {QT_TRANSLATE_NOOP("QObject", "%1 is a constant of the open program"), "s"},
+    {QT_TRANSLATE_NOOP("QObject", "the editor refused to make %1 the active work object"), "s"},
+    {QT_TRANSLATE_NOOP("QObject", "the editor refused to register %1 as a dynamic reference system"), "s"},
+    {QT_TRANSLATE_NOOP("QObject", "point %1 failed the plausibility check (result %2)"), "vx"},
+    {QT_TRANSLATE_NOOP("QObject", "%1 is %2 bytes, more than the %3 bytes allowed"), "svx"},
+    {QT_TRANSLATE_NOOP("QObject", "there was not enough memory"), ""},
+};
+static_assert(std::size(sentences) == std::size_t(Step::OutOfMemory) + 1, "one sentence for every step");
+
 QString stepSentence(const Failure& f)
 {
-    const QString subject = shown(f.subject);
-    switch (f.step) {
-    case Step::None:
-        break;
-    case Step::OutOfRange:
-        return translated(QT_TRANSLATE_NOOP("QObject", "%1 is %2, outside %3 to %4"))
-            .arg(subject)
-            .arg(f.value)
-            .arg(f.minimum)
-            .arg(f.maximum);
-    case Step::PathHoldsNul:
-        return translated(QT_TRANSLATE_NOOP("QObject", "the path %1 holds a NUL character")).arg(subject);
-    case Step::NotRegularFile:
-        return translated(QT_TRANSLATE_NOOP("QObject", "%1 is not a regular file")).arg(subject);
-    case Step::NotFinite:
-        return translated(QT_TRANSLATE_NOOP("QObject", "%1 holds a value that is not a finite number")).arg(subject);
-    case Step::NoAnswer:
-        return translated(QT_TRANSLATE_NOOP("QObject", "%1 did not answer within %2 ms")).arg(subject).arg(f.value);
-    case Step::SwitchTakenAway:
-        return translated(QT_TRANSLATE_NOOP("QObject",
-                                    "the controller was switched away from positioner %1 after each of %2 requests"))
-            .arg(f.value)
-            .arg(f.maximum);
-    case Step::FetchRefused:
-        return translated(QT_TRANSLATE_NOOP("QObject", "the transfer service did not fetch %1 from the controller"))
-            .arg(subject);
-    case Step::SendRefused:
-        return translated(QT_TRANSLATE_NOOP("QObject", "the transfer service did not send %1 to the controller"))
-            .arg(subject);
-    case Step::Open:
-        return translated(QT_TRANSLATE_NOOP("QObject", "cannot open %1")).arg(subject);
-    case Step::Read:
-        return translated(QT_TRANSLATE_NOOP("QObject", "cannot read %1")).arg(subject);
-    case Step::Parse:
-        return translated(QT_TRANSLATE_NOOP("QObject", "%1 is not well-formed XML at line %2 (offset %3)"))
-            .arg(subject)
-            .arg(f.line)
-            .arg(f.offset);
-    case Step::Write:
-        return translated(QT_TRANSLATE_NOOP("QObject", "cannot write %1")).arg(subject);
-    case Step::Replace:
-        return translated(QT_TRANSLATE_NOOP("QObject", "cannot replace %1")).arg(subject);
-    case Step::GrowsTooMuch:
-        return translated(QT_TRANSLATE_NOOP("QObject", "%1 would grow by more than %2 bytes at line %3"))
-            .arg(subject)
-            .arg(f.maximum)
-            .arg(f.line);
-    case Step::LoneCarriageReturn:
-        return translated(QT_TRANSLATE_NOOP("QObject", "line %1 of %2 holds a CR that ends no line"))
-            .arg(f.line)
-            .arg(subject);
-    case Step::WideEncoding:
-        return translated(QT_TRANSLATE_NOOP("QObject", "%1 is encoded in UTF-16 or UTF-32")).arg(subject);
-    case Step::WriteModeRefused:
-        return translated(QT_TRANSLATE_NOOP("QObject", "the editor refused write mode for %1")).arg(subject);
-    case Step::UnknownVariable:
-        return translated(QT_TRANSLATE_NOOP("QObject", "the open program declares no variable %1")).arg(subject);
-    case Step::ConstantVariable:
-        return translated(QT_TRANSLATE_NOOP("QObject", "%1 is a constant of the open program")).arg(subject);
-    case Step::ActivationRefused:
-        return translated(QT_TRANSLATE_NOOP("QObject", "the editor refused to make %1 the active work object"))
-            .arg(subject);
-    case Step::RegistrationRefused:
-        return translated(QT_TRANSLATE_NOOP("QObject", "the editor refused to register %1 as a dynamic reference system"))
-            .arg(subject);
-    case Step::PointRefused:
-        return translated(QT_TRANSLATE_NOOP("QObject", "point %1 failed the plausibility check (result %2)"))
-            .arg(f.value)
-            .arg(f.maximum);
-    case Step::TooLarge:
-        return translated(QT_TRANSLATE_NOOP("QObject", "%1 is %2 bytes, more than the %3 bytes allowed"))
-            .arg(subject)
-            .arg(f.value)
-            .arg(f.maximum);
-    case Step::OutOfMemory:
-        return translated(QT_TRANSLATE_NOOP("QObject", "there was not enough memory"));
+    const auto step = std::size_t(f.step);
+    if (step >= std::size(sentences))
+        return QString();
+    QString text = translated(sentences[step].text);
+    for (const char* field = sentences[step].fields; *field; ++field) {
+        switch (*field) {
+        case 's': text = text.arg(shown(f.subject)); break;
+        case 'v': text = text.arg(f.value); break;
+        case 'n': text = text.arg(f.minimum); break;
+        case 'x': text = text.arg(f.maximum); break;
+        case 'l': text = text.arg(f.line); break;
+        default: text = text.arg(f.offset); break;
+        }
     }
-    return QString();
+    return text;
 }
 
 }  // namespace
@@ -162,6 +139,17 @@ void record(Failure failure)
 {
     failure.operation = state.operation;
     state.failure = failure;
+}
+
+void record(Step step, const QString& subject, qint64 value, qint64 maximum, qint64 line)
+{
+    Failure f;
+    f.step = step;
+    f.subject = subject;
+    f.value = value;
+    f.maximum = maximum;
+    f.line = line;
+    record(f);
 }
 
 void nameSubject(const QString& subject)

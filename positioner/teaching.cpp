@@ -37,11 +37,7 @@ bool isTeachablePoint(int n)
 // teachPoint's result for a point that failed a check, with the reason.
 int refused(int n, int result)
 {
-    Diagnostics::Failure f;
-    f.step = Diagnostics::Step::PointRefused;
-    f.value = n;
-    f.maximum = result;
-    Diagnostics::record(f);
+    Diagnostics::record(Diagnostics::Step::PointRefused, QString(), n, result);
     return result;
 }
 

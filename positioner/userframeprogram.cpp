@@ -35,78 +35,24 @@ Replacements replacements(PositionerData& d)
 namespace Diagnostics = PositionerDiagnostics;
 
 // The fetched program, read whole; false, with the reason, when it is no
-// regular file within the cap, refused by its size before it is read, or could
-// not be read to its end.
-bool readWhole(QFile& local, QByteArray& program)
+// regular file within the cap or could not be read to its end.
+bool readWhole(const QString& path, QByteArray& program)
 {
-    if (local.isSequential()) {
-        Diagnostics::about(Diagnostics::Step::NotRegularFile, local.fileName());
+    QFile local;
+    if (!Positioner::openInput(local, path))
         return false;
-    }
-    if (local.size() > Positioner::maxInputBytes) {
-        Diagnostics::tooLarge(local.fileName(), local.size(), Positioner::maxInputBytes);
-        return false;
-    }
-    program = local.readAll();
-    if (local.error() != QFileDevice::NoError) {
-        Diagnostics::deviceError(Diagnostics::Step::Read, local.fileName(), local, errno);
-        return false;
-    }
-    return true;
-}
-
-// Whether every byte reached the file; false, with the reason, otherwise.
-bool writtenWhole(QFile& file, const QByteArray& bytes)
-{
-    if (file.write(bytes) == bytes.size() && file.flush())
+    program = local.read(local.size());
+    if (program.size() == local.size())
         return true;
-    Diagnostics::deviceError(Diagnostics::Step::Write, file.fileName(), file, errno);
+    Diagnostics::deviceError(Diagnostics::Step::Read, path, local, errno);
     return false;
 }
 
-// Replaces the fetched program at localPath by its rewritten copy, made under
-// the temporary name beside it.
-bool rewriteFetched(const QString& localPath, int& wobj, const Replacements& with)
+// Puts the rewritten copy in the fetched program's place. When the fetched
+// copy cannot be removed the rename fails as well; either way the file at the
+// local path is not the rewritten program.
+bool replaceFetched(const QString& localPath, const QString& temporaryPath)
 {
-    const QString temporaryPath = Positioner::directory + QStringLiteral("/userframedyn1.xpl");
-    QFile local(localPath);
-    if (!local.open(QIODevice::ReadOnly)) {
-        Diagnostics::deviceError(Diagnostics::Step::Open, localPath, local, errno);
-        return false;
-    }
-    // Whatever stands at the temporary name, a link to some other file above
-    // all, is removed and never followed; the temporary is then made anew, and
-    // the open fails should anything take its place in between.
-    QFile::remove(temporaryPath);
-    QFile temporary(temporaryPath);
-    if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
-        Diagnostics::deviceError(Diagnostics::Step::Write, temporaryPath, temporary, errno);
-        return false;
-    }
-
-    // A partial program would otherwise replace the fetched one and go to the
-    // controller: everything must be read, and everything written must have
-    // reached the file. The rules know the program's bytes, not its name.
-    QByteArray program;
-    QByteArray rewritten;
-    bool done = readWhole(local, program);
-    if (done && !Positioner::rewrite(program, rewritten, wobj, with, Positioner::maxInputBytes)) {
-        Diagnostics::nameSubject(localPath);
-        done = false;
-    }
-    done = done && writtenWhole(temporary, rewritten);
-    local.close();
-    temporary.close();
-    if (done && temporary.error() != QFileDevice::NoError) {
-        Diagnostics::deviceError(Diagnostics::Step::Write, temporaryPath, temporary, errno);
-        done = false;
-    }
-    if (!done) {
-        QFile::remove(temporaryPath);
-        return false;
-    }
-    // When the fetched copy cannot be removed the rename fails as well; either
-    // way the file at the local path is not the rewritten program.
     QFile fetched(localPath);
     QFile copy(temporaryPath);
     if (!fetched.remove() || !copy.rename(localPath)) {
@@ -115,6 +61,46 @@ bool rewriteFetched(const QString& localPath, int& wobj, const Replacements& wit
         return false;
     }
     return true;
+}
+
+// Replaces the fetched program at localPath by its rewritten copy, made under
+// the temporary name beside it. A partial program would otherwise replace the
+// fetched one and go to the controller: everything must be read, and
+// everything written must have reached the file.
+bool rewriteFetched(const QString& localPath, int& wobj, const Replacements& with)
+{
+    QByteArray program;
+    if (!readWhole(localPath, program))
+        return false;
+    // Whatever stands at the temporary name, a link to some other file above
+    // all, is removed and never followed; the temporary is then made anew, and
+    // the open fails should anything take its place in between.
+    const QString temporaryPath = Positioner::directory + QStringLiteral("/userframedyn1.xpl");
+    QFile::remove(temporaryPath);
+    QFile temporary(temporaryPath);
+    if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        Diagnostics::deviceError(Diagnostics::Step::Write, temporaryPath, temporary, errno);
+        return false;
+    }
+    // The rules know the program's bytes, not its name; a failed write is the
+    // file's to tell.
+    const bool rewritten = Positioner::rewrite(program, temporary, wobj, with, Positioner::maxInputBytes);
+    if (rewritten && temporary.flush()) {
+        temporary.close();
+        if (temporary.error() == QFileDevice::NoError)
+            return replaceFetched(localPath, temporaryPath);
+    }
+    // A write cut short by the system leaves Qt without words of its own: the
+    // system's number, set by the write that failed, says why.
+    if (temporary.error() != QFileDevice::NoError)
+        Diagnostics::systemError(Diagnostics::Step::Write, temporaryPath, errno);
+    else
+        Diagnostics::nameSubject(localPath);
+    // Closed first: removing an open file whose bytes cannot be written would
+    // only try to write them again.
+    temporary.close();
+    QFile::remove(temporaryPath);
+    return false;
 }
 
 bool rewriteProgram(PositionerData& owner, UserFrameDynEditor& editor)

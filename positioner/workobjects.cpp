@@ -18,11 +18,11 @@ bool activate(const QString& name)
     using namespace PositionerDiagnostics;
     const RplVariable variable = editor()->getVisibleVarDef(name);
     if (!variable.isValid()) {
-        about(Step::UnknownVariable, name);
+        record(Step::UnknownVariable, name);
         return false;
     }
     if (!editor()->setRefSys(variable.id())) {
-        about(Step::ActivationRefused, name);
+        record(Step::ActivationRefused, name);
         return false;
     }
     return true;

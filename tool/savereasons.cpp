@@ -8,6 +8,8 @@ namespace PositionerDiagnostics {
 
 void record(Failure) {}
 
+void record(Step, const QString&, qint64, qint64, qint64) {}
+
 void systemError(Step, const QString&, int) {}
 
 void deviceError(Step, const QString&, const QFileDevice&, int) {}

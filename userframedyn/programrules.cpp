@@ -2,6 +2,12 @@
 
 #include "failurerecord.h"
 
+#include <QStringMatcher>
+
+#include <algorithm>
+#include <array>
+#include <functional>
+#include <iterator>
 #include <string_view>
 
 namespace Positioner {
@@ -12,23 +18,33 @@ const QLatin1String dateMarker("Date");
 const QLatin1String destinationMarker("<dest>wobj");
 const QLatin1String expressionMarker("<expr>GETTRKWOBJ");
 
-// Whether a rule acts on the bytes of a line: most lines of a program hold
-// none of the markers and are copied as they are.
-bool actsOn(std::string_view line)
+// The rules look for the same few texts in every line they see.
+struct Matchers
 {
-    return line.find(dateMarker.data()) != line.npos || line.find(destinationMarker.data()) != line.npos ||
-           line.find(expressionMarker.data()) != line.npos;
-}
+    QStringMatcher date{dateMarker};
+    QStringMatcher destination{destinationMarker};
+    QStringMatcher expression{expressionMarker};
+    QStringMatcher pointStart{QStringLiteral("POINTC(")};
+    QStringMatcher pointEnd{QStringLiteral("),true")};
+    std::array<QStringMatcher, dynamicWorkObjects> dynamic;
+
+    Matchers()
+    {
+        for (int n = 1; n <= dynamicWorkObjects; ++n)
+            dynamic[n - 1].setPattern(QStringLiteral("<dest>wobj%1_dyn").arg(n));
+    }
+};
+
+const Matchers matchers;
 
 LineResult withPointNumbers(QString& line, const QString& numbers, qint64 maxLength)
 {
-    const QLatin1String pointStart("POINTC(");
-    const int p = line.indexOf(pointStart);
+    const int p = matchers.pointStart.indexIn(line);
     if (p < 0)
         return LineResult::Unchanged;
-    const int first = p + pointStart.size();
+    const int first = p + matchers.pointStart.pattern().size();
     // The first "),true" of the line, even when it stands before the point.
-    const int q = line.indexOf(QLatin1String("),true"));
+    const int q = matchers.pointEnd.indexIn(line);
     if (q <= first)
         return LineResult::Unchanged;
     const QString old = line.mid(first, q - first);
@@ -38,8 +54,10 @@ LineResult withPointNumbers(QString& line, const QString& numbers, qint64 maxLen
     if (numbers.isNull())
         return LineResult::Refused;
     // Every occurrence is replaced: a short old list in a long line multiplies
-    // the line, so its new length is known before it is built.
-    if (line.size() + line.count(old) * (qint64(numbers.size()) - old.size()) > maxLength)
+    // the line, so its new length is known before it is built. A list no
+    // longer than the old one cannot make the line grow.
+    if (numbers.size() > old.size() &&
+        line.size() + line.count(old) * (qint64(numbers.size()) - old.size()) > maxLength)
         return LineResult::Refused;
     line.replace(old, numbers);
     return LineResult::Changed;
@@ -51,36 +69,23 @@ bool startsWithWideByteOrderMark(const QByteArray& program)
            program.startsWith(QByteArray("\0\0\xfe\xff", 4));
 }
 
-namespace Diagnostics = PositionerDiagnostics;
-
-// A line the rewrite cannot keep byte for byte.
-void loneCarriageReturn(qint64 line)
-{
-    Diagnostics::Failure f;
-    f.step = Diagnostics::Step::LoneCarriageReturn;
-    f.line = line;
-    Diagnostics::record(f);
-}
-
 }  // namespace
+
+namespace Diagnostics = PositionerDiagnostics;
 
 void recordRefusal(const Replacements& with, int wobj, qint64 line, qint64 growthLimit)
 {
     if (wobj >= 1 && wobj <= dynamicWorkObjects && with.pointNumbers[wobj - 1].isNull()) {
-        Diagnostics::about(Diagnostics::Step::NotFinite, QStringLiteral("parms[%1].userFrame").arg(wobj - 1));
+        Diagnostics::record(Diagnostics::Step::NotFinite, QStringLiteral("parms[%1].userFrame").arg(wobj - 1));
         return;
     }
-    Diagnostics::Failure f;
-    f.step = Diagnostics::Step::GrowsTooMuch;
-    f.line = line;
-    f.maximum = growthLimit;
-    Diagnostics::record(f);
+    Diagnostics::record(Diagnostics::Step::GrowsTooMuch, QString(), 0, growthLimit, line);
 }
 
 LineResult transformLine(QString& line, int& wobj, const Replacements& with, qint64 maxLength)
 {
     // Any line that mentions the date is the date comment.
-    if (line.contains(dateMarker)) {
+    if (matchers.date.indexIn(line) >= 0) {
         line = with.dateComment;
         return LineResult::Changed;
     }
@@ -88,12 +93,9 @@ LineResult transformLine(QString& line, int& wobj, const Replacements& with, qin
     // A destination that is no dynamic work object (wobj0, wobj6_dyn) leaves
     // the current one in force. Only ASCII digits name one: "wobj²_dyn" is
     // some other name.
-    if (line.contains(destinationMarker)) {
-        static const QLatin1String dynamic[dynamicWorkObjects] = {
-            QLatin1String("<dest>wobj1_dyn"), QLatin1String("<dest>wobj2_dyn"), QLatin1String("<dest>wobj3_dyn"),
-            QLatin1String("<dest>wobj4_dyn"), QLatin1String("<dest>wobj5_dyn")};
+    if (const int destination = matchers.destination.indexIn(line); destination >= 0) {
         for (int n = 1; n <= dynamicWorkObjects; ++n) {
-            if (line.contains(dynamic[n - 1])) {
+            if (matchers.dynamic[n - 1].indexIn(line, destination) >= 0) {
                 wobj = n;
                 break;
             }
@@ -102,69 +104,85 @@ LineResult transformLine(QString& line, int& wobj, const Replacements& with, qin
     }
 
     // wobj is public in the editor: only its valid values name a frame.
-    if (line.contains(expressionMarker) && wobj >= 1 && wobj <= dynamicWorkObjects)
+    if (matchers.expression.indexIn(line) >= 0 && wobj >= 1 && wobj <= dynamicWorkObjects)
         return withPointNumbers(line, with.pointNumbers[wobj - 1], maxLength);
     return LineResult::Unchanged;
 }
 
-bool rewrite(const QByteArray& program, QByteArray& out, int& wobj, const Replacements& with, qint64 growthLimit)
+bool rewrite(const QByteArray& program, QIODevice& out, int& wobj, const Replacements& with, qint64 growthLimit)
 {
     wobj = 0;
-    out.clear();
-    out.reserve(program.size());
     if (startsWithWideByteOrderMark(program)) {
-        Diagnostics::about(Diagnostics::Step::WideEncoding, QString());
+        Diagnostics::record(Diagnostics::Step::WideEncoding);
         return false;
     }
     // The byte-order mark belongs to the file, not to its first line's text.
     const int mark = program.startsWith("\xef\xbb\xbf") ? 3 : 0;
+    // The rules act on no line without one of their markers: each marker is
+    // looked for in the whole program, and only the lines that hold one are
+    // taken apart. next holds where each stands next, or the program's end.
+    using Searcher = std::boyer_moore_horspool_searcher<const char*>;
+    static const Searcher markers[] = {Searcher(dateMarker.begin(), dateMarker.end()),
+                                       Searcher(destinationMarker.begin(), destinationMarker.end()),
+                                       Searcher(expressionMarker.begin(), expressionMarker.end())};
+    const auto nextMarker = [&](const Searcher& marker, int from) {
+        return int(std::search(program.constData() + from, program.constData() + program.size(), marker) -
+                   program.constData());
+    };
+    int next[std::size(markers)];
+    for (size_t k = 0; k < std::size(markers); ++k)
+        next[k] = nextMarker(markers[k], 0);
+    // The line, from 1, that starts at `start`, for a reason.
+    const auto lineAt = [&](int start) { return 1 + qint64(std::count(program.begin(), program.begin() + start, '\n')); };
     const std::string_view all(program.constData(), size_t(program.size()));
-    qint64 line = 0;
-    for (int start = 0, next = 0; start < program.size(); start = next) {
-        ++line;
-        const size_t found = all.find('\n', size_t(start));
+    // The bytes before `copied` are written; a line the rules leave alone is
+    // written with the ones after it, when the next changed line or the end
+    // comes, and so keeps its bytes and its own line end.
+    int copied = 0;
+    qint64 grown = 0;
+    const auto copyTo = [&](int end) { return out.write(program.constData() + copied, end - copied) == end - copied; };
+    for (int at; (at = *std::min_element(std::begin(next), std::end(next))) < program.size();) {
+        const int start = program.lastIndexOf('\n', at) + 1;
+        const size_t found = all.find('\n', size_t(at));
         const int lf = found == all.npos ? -1 : int(found);
-        next = lf < 0 ? program.size() : lf + 1;
+        const int after = lf < 0 ? program.size() : lf + 1;
         const int textStart = start == 0 ? mark : start;
-        int end = lf < 0 ? next : lf;
-        if (lf >= 0 && end > textStart && program[end - 1] == '\r')
+        // A line that holds a marker is never empty: a CR before its LF is
+        // part of its line end.
+        int end = lf < 0 ? after : lf;
+        if (lf >= 0 && program[end - 1] == '\r')
             --end;
-
-        // Latin-1 maps every byte to one character and back, so a line the
-        // rules leave alone keeps its bytes whatever its encoding, and the
-        // ASCII the rules put in is the same in every ASCII-based one. The
-        // size is given: a NUL byte is text like any other.
-        const std::string_view bytes(program.constData() + textStart, size_t(end - textStart));
-        QString text;
-        LineResult result = LineResult::Unchanged;
-        if (actsOn(bytes)) {
-            // A lone CR in a line the rules act on may be a line end the
-            // rewrite cannot see: the markers might stand in lines of their own.
-            if (bytes.find('\r') != bytes.npos) {
-                loneCarriageReturn(line);
-                return false;
-            }
-            text = QString::fromLatin1(bytes.data(), int(bytes.size()));
-            // What the program has grown by so far is taken off what this line may grow.
-            const qint64 grown = out.size() - start;
-            result = transformLine(text, wobj, with, text.size() + growthLimit - grown);
-            if (result == LineResult::Refused) {
-                recordRefusal(with, wobj, line, growthLimit);
-                return false;
-            }
+        for (size_t k = 0; k < std::size(markers); ++k) {
+            if (next[k] < after)
+                next[k] = nextMarker(markers[k], after);
         }
-        out.append(program.constData() + start, textStart - start);
-        if (result == LineResult::Changed)
-            out += text.toLatin1();
-        else
-            out.append(bytes.data(), int(bytes.size()));
-        // Each line keeps its own ending; a last line without one gets an LF.
-        if (lf < 0)
-            out += '\n';
-        else
-            out.append(program.constData() + end, next - end);
+        const std::string_view bytes(program.constData() + textStart, size_t(end - textStart));
+        // A lone CR in a line the rules act on may be a line end the rewrite
+        // cannot see: the markers might stand in lines of their own.
+        if (bytes.find('\r') != bytes.npos) {
+            Diagnostics::record(Diagnostics::Step::LoneCarriageReturn, QString(), 0, 0, lineAt(start));
+            return false;
+        }
+        // Latin-1 maps every byte to one character and back, so the ASCII the
+        // rules put in is the same in every ASCII-based encoding. The size is
+        // given: a NUL byte is text like any other.
+        QString text = QString::fromLatin1(bytes.data(), int(bytes.size()));
+        // What the program has grown by so far is taken off what this line may grow.
+        const LineResult result = transformLine(text, wobj, with, text.size() + growthLimit - grown);
+        if (result == LineResult::Refused) {
+            recordRefusal(with, wobj, lineAt(start), growthLimit);
+            return false;
+        }
+        if (result == LineResult::Changed) {
+            const QByteArray changed = text.toLatin1();
+            if (!copyTo(textStart) || out.write(changed) != changed.size())
+                return false;
+            grown += changed.size() - bytes.size();
+            copied = end;
+        }
     }
-    return true;
+    // A last line without a line end gets an LF.
+    return copyTo(program.size()) && (program.isEmpty() || program.endsWith('\n') || out.write("\n", 1) == 1);
 }
 
 }  // namespace Positioner

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 #include <array>
@@ -37,12 +38,13 @@ LineResult transformLine(QString& line, int& wobj, const Replacements& with, qin
 // grow by more than growthLimit bytes. The program's name is the caller's to give.
 void recordRefusal(const Replacements& with, int wobj, qint64 line, qint64 growthLimit);
 
-// Rewrites the program into `out`, starting with wobj at 0. Lines end at LF
-// and keep their own ending (CRLF stays CRLF); a last line without one gets an
-// LF. False, with `out` incomplete, when the program would grow by more than
-// `growthLimit` bytes, when a line the rules act on holds a lone CR (its line
-// ends cannot be told), when the program is UTF-16 or UTF-32, or when a rule
-// refuses; the reason is recorded without the program's name.
-bool rewrite(const QByteArray& program, QByteArray& out, int& wobj, const Replacements& with, qint64 growthLimit);
+// Writes the rewritten program to `out`, starting with wobj at 0. Lines end at
+// LF and keep their own ending (CRLF stays CRLF); a last line without one gets
+// an LF. False, with what was written incomplete, when the program would grow
+// by more than `growthLimit` bytes, when a line the rules act on holds a lone
+// CR (its line ends cannot be told), when the program is UTF-16 or UTF-32, or
+// when a rule refuses: the reason is recorded without the program's name. Also
+// false, recording nothing, when a write to `out` fails: the device knows why.
+bool rewrite(const QByteArray& program, QIODevice& out, int& wobj, const Replacements& with, qint64 growthLimit);
 
 }  // namespace Positioner

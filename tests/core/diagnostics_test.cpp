@@ -150,6 +150,16 @@ TEST_F(Diagnostics, EveryFailedStepSaysWhyAndASuccessForgetsIt)
              controller.setAnswering(false);
              return d.calculatePositionerFrame(1) == 0; },
          Step::NoAnswer, {"calculatePositionerFrame: ipos.calculate_axes_status[1] did not answer within ", " ms"}},
+        {"silent controller for the user frame", [this](PositionerData& d) {
+             controller.setAnswering(false);
+             return d.calculateUserFrame() == 0; },
+         Step::NoAnswer, {"calculateUserFrame: ipos.calculate_user_status did not answer within "}},
+        {"handlers that keep switching", [](PositionerData& d) {
+             QTimer switcher;
+             QObject::connect(&switcher, &QTimer::timeout, [&d] { d.switchPosId(9); });
+             switcher.start(2);
+             return !d.setDynRefSys(4); },
+         Step::SwitchTakenAway, {"setDynRefSys: the controller was switched away from positioner 5 after each of 3 requests"}},
     };
     for (const auto& c : cases) {
         SetUp();

@@ -7,6 +7,8 @@
 #include <sim/files.h>
 #include <userframedyneditor.h>
 
+#include <QBuffer>
+
 #include <csignal>
 #include <functional>
 #include <malloc.h>
@@ -51,10 +53,23 @@ TEST(LargeInput, AProgramThatWouldGrowPastTheLimitIsRefused)
          true},
     };
     for (const auto& c : cases) {
-        QByteArray out;
+        QBuffer out;
+        out.open(QIODevice::WriteOnly);
         int wobj = 0;
         EXPECT_EQ(Positioner::rewrite(c.program, out, wobj, firstFrame(), c.limit), c.rewritten) << c.name;
     }
+}
+
+// A rewrite whose output cannot be written stops there and fails, whatever
+// the device makes of it afterwards.
+TEST(LargeInput, ARewriteThatCannotBeWrittenFails)
+{
+    QBuffer readOnly;
+    readOnly.open(QIODevice::ReadOnly);
+    int wobj = 0;
+    EXPECT_FALSE(Positioner::rewrite("<dest>wobj1_dyn</dest>\n<expr>GETTRKWOBJ(POINTC(0),true)\n", readOnly, wobj,
+                                     firstFrame(), 4096));
+    EXPECT_FALSE(Positioner::rewrite("<Comment/>\n", readOnly, wobj, firstFrame(), 4096));
 }
 
 // Files past the cap are refused before they are read: nothing changes and
