@@ -83,10 +83,10 @@ TEST_F(Diagnostics, EveryFailedStepSaysWhyAndASuccessForgetsIt)
              return !d.saveUserFrameDyn(); },
          Step::WideEncoding, {"/userframedyn.xpl is encoded in UTF-16 or UTF-32"}},
         {"NaN in a user frame", [&](PositionerData& d) {
-             program("<dest>wobj2_dyn</dest>\n<expr>GETTRKWOBJ(POINTC(0),true)\n");
-             d.parms[1].userFrame[2] = nan;
+             program("<dest>wobj5_dyn</dest>\n<expr>GETTRKWOBJ(POINTC(0),true)\n");
+             d.parms[4].userFrame[2] = nan;
              return !d.saveUserFrameDyn(); },
-         Step::NotFinite, {"saveUserFrameDyn: parms[1].userFrame holds a value that is not a finite number"}},
+         Step::NotFinite, {"saveUserFrameDyn: parms[4].userFrame holds a value that is not a finite number"}},
         {"growth past the bound", [](PositionerData& d) {
              // Each "0" would become six numbers of some three hundred digits.
              program("<dest>wobj2_dyn</dest>\n<expr>GETTRKWOBJ(POINTC(0),true," + QByteArray(64 * 1024, '0') + ")\n");
