@@ -37,7 +37,7 @@ foreach(entry ${cases})
   endif()
   string(REPLACE "${original}" "${drifted}" text "${text}")
   file(WRITE ${tree}/${header} "${text}")
-  execute_process(COMMAND ${CXX_COMPILER} -std=c++17 -fPIC -fsyntax-only -I${tree} -I${SOURCE_DIR}/positioner
+  execute_process(COMMAND ${CXX_COMPILER} -std=c++17 -fPIC -fsyntax-only -I${tree} -I${SOURCE_DIR}/positioner -I${SOURCE_DIR}/services/conformance
                           ${include_flags} ${WORK_DIR}/adapter.cpp
                   RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
   if(rc EQUAL 0 OR NOT err MATCHES "static assertion failed: ${expected}")
