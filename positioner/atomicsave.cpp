@@ -16,8 +16,6 @@ namespace Positioner {
 
 namespace {
 
-namespace Diagnostics = PositionerDiagnostics;
-
 // pugixml's output, handed to the file in the large pieces pugixml gathers;
 // once a write fails, nothing more is written, and the system's reason is kept.
 struct FileWriter : pugi::xml_writer
@@ -102,7 +100,7 @@ bool loadXml(pugi::xml_document& document, const QString& path, unsigned int opt
         return false;
     }
     if (file.read(static_cast<char*>(buffer), size) != size) {
-        Diagnostics::deviceError(Diagnostics::Step::Read, path, file, errno);
+        Diagnostics::systemError(Diagnostics::Step::Read, path, errno, &file);
         pugi::get_memory_deallocation_function()(buffer);
         return false;
     }
@@ -133,18 +131,18 @@ bool saveXml(const pugi::xml_document& document, const QString& path, const char
     // write goes unnoticed and the truncated file replaces the old one.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
-        Diagnostics::deviceError(Diagnostics::Step::Write, path, file, errno);
+        Diagnostics::systemError(Diagnostics::Step::Write, path, errno, &file);
         return false;
     }
     FileWriter writer(file);
     document.save(writer, indent, flags, encoding);
     if (!writer.ok || !file.flush()) {
-        Diagnostics::deviceError(Diagnostics::Step::Write, path, file, writer.ok ? errno : writer.error);
+        Diagnostics::systemError(Diagnostics::Step::Write, path, writer.ok ? errno : writer.error, &file);
         file.cancelWriting();
         return false;
     }
     if (!file.commit()) {
-        Diagnostics::deviceError(Diagnostics::Step::Replace, path, file, errno);
+        Diagnostics::systemError(Diagnostics::Step::Replace, path, errno, &file);
         return false;
     }
     return true;

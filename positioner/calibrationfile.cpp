@@ -19,10 +19,9 @@
 #include <limits>
 #include <vector>
 
+using namespace Positioner;
+
 namespace {
-
-using Positioner::positionerCount;
-
 // The robot's own axes; a negative report counts as none.
 qint64 axisCount()
 {
@@ -65,7 +64,7 @@ bool framesAreFinite(const PositionerParm& p, int i)
                                                             {p.axes2FrameToBase, "axes2FrameToBase"},
                                                             {p.userFrame, "userFrame"}};
     return std::all_of(std::begin(frames), std::end(frames), [i](const auto& frame) {
-        return Positioner::isWritableFrame(frame.first,
+        return isWritableFrame(frame.first,
                                            QStringLiteral("parms[%1].%2").arg(i).arg(QLatin1String(frame.second)));
     });
 }
@@ -92,10 +91,10 @@ void readNumbers(QStringView text, double* const values, int count)
 void frameFromText(const char* text, double* const frame)
 {
     const char* end = text;
-    for (int k = 0; k < Positioner::frameValues && (end = std::strchr(end, ',')); ++k)
+    for (int k = 0; k < frameValues && (end = std::strchr(end, ',')); ++k)
         ++end;
     const size_t length = end ? size_t(end - text) : std::strlen(text);
-    readNumbers(QString::fromUtf8(text, int(length)), frame, Positioner::frameValues);
+    readNumbers(QString::fromUtf8(text, int(length)), frame, frameValues);
 }
 
 void readRecord(PositionerData& d, pugi::xml_node entry, PositionerParm& p)
@@ -114,15 +113,15 @@ void readRecord(PositionerData& d, pugi::xml_node entry, PositionerParm& p)
 
 bool PositionerData::writePositionerFile(QString path)
 {
-    const PositionerDiagnostics::Scope scope("writePositionerFile");
-    return Positioner::orFailure(false, [&] {
+    const Diagnostics::Scope scope("writePositionerFile");
+    return orFailure(false, [&] {
         for (int i = 0; i < positionerCount; ++i) {
             if (!framesAreFinite(parms[i], i))
                 return false;
         }
         pugi::xml_document document;
-        Positioner::setDeclaration(document.append_child(pugi::node_declaration));
-        Positioner::appendDateComment(document);
+        setDeclaration(document.append_child(pugi::node_declaration));
+        appendDateComment(document);
 
         pugi::xml_node root = document.append_child("FramePar");
         for (int i = 0; i < positionerCount; ++i) {
@@ -141,16 +140,16 @@ bool PositionerData::writePositionerFile(QString path)
             appendValue(positioner, "UserFrame", posDoubleToQstr(p.userFrame, 6));
         }
 
-        return Positioner::saveXml(document, path, "\t", pugi::format_indent, pugi::encoding_utf8);
+        return saveXml(document, path, "\t", pugi::format_indent, pugi::encoding_utf8);
     });
 }
 
 bool PositionerData::readPositionerFile(QString path)
 {
-    const PositionerDiagnostics::Scope scope("readPositionerFile");
-    return Positioner::orFailure(false, [&] {
+    const Diagnostics::Scope scope("readPositionerFile");
+    return orFailure(false, [&] {
         pugi::xml_document document;
-        if (!Positioner::loadXml(document, path, pugi::parse_pi))
+        if (!loadXml(document, path, pugi::parse_pi))
             return false;
 
         // Read into a copy, so that the records change only once the whole
@@ -179,9 +178,9 @@ QString PositionerData::posDoubleToQstr(double* const values, int count)
 
 void PositionerData::posQstrToDouble(QString text, double* const values, int count)
 {
-    const PositionerDiagnostics::Scope scope("posQstrToDouble");
+    const Diagnostics::Scope scope("posQstrToDouble");
     // Read into a copy, so that the values change only once all are read.
-    Positioner::orFailure(false, [&] {
+    orFailure(false, [&] {
         std::vector<double> read(values, values + std::max(count, 0));
         readNumbers(text, read.data(), count);
         std::copy(read.begin(), read.end(), values);

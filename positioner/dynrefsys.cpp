@@ -13,19 +13,13 @@
 #include <QHash>
 #include <QVariant>
 
+using namespace Positioner;
+
 namespace {
-
-using Positioner::editor;
-using Positioner::inWriteMode;
-
-using Positioner::positionerCount;
 constexpr int switchAcknowledgeRounds = 100;
 // A host handler that switches to another positioner during the wait takes
 // the controller away; the request is raised again this often at most.
 constexpr int switchRequests = 3;
-
-using Positioner::isPositionerNumberArgument;
-namespace Diagnostics = PositionerDiagnostics;
 
 // The texts are marked for the context QObject, the one QObject::tr looks them
 // up in, so that a catalogue made from the sources reaches the operator.
@@ -37,13 +31,11 @@ void showFailure(const char* message)
 // Writes a frame into a structured program variable, one flat entry per member.
 void writeFrameVariable(const QString& name, const QString& memberPrefix, const double* frame)
 {
-    RplVariable variable = editor()->getVisibleVarDef(name);
-    if (!variable.isValid() || variable.isConstant()) {
-        Diagnostics::record(variable.isValid() ? Diagnostics::Step::ConstantVariable
-                                              : Diagnostics::Step::UnknownVariable,
-                           name);
+    RplVariable variable = declared(name);
+    if (variable.isValid() && variable.isConstant())
+        Diagnostics::record(Diagnostics::Step::ConstantVariable, name);
+    if (!variable.isValid() || variable.isConstant())
         return;
-    }
     static const char* const members[] = {"x", "y", "z", "a", "b", "c"};
     QHash<QString, QVariant> value;
     for (int k = 0; k < 6; ++k)
@@ -57,9 +49,9 @@ void writeFrameVariable(const QString& name, const QString& memberPrefix, const 
 bool PositionerData::setDynRefSys(int index)
 {
     const Diagnostics::Scope scope("setDynRefSys");
-    if (!Positioner::isPositionerArgument(QStringLiteral("index"), index))
+    if (!isPositionerArgument(QStringLiteral("index"), index))
         return false;
-    const RplVariable wobj = dynamicWorkObject();
+    const RplVariable wobj = declared(QStringLiteral("wobj_dyn0"));
     if (!wobj.isValid())
         return false;
 
@@ -77,7 +69,7 @@ bool PositionerData::setDynRefSys(int index)
         }
         ipos_posindex = index + 1;
         ipos_bswitchpos = true;
-        Positioner::pollRounds(switchAcknowledgeRounds, [] { return !ipos_bswitchpos; });
+        pollRounds(switchAcknowledgeRounds, [] { return !ipos_bswitchpos; });
     } while (ipos_posindex != index + 1);
 
     const PositionerParm& p = parms[index];
@@ -86,10 +78,10 @@ bool PositionerData::setDynRefSys(int index)
 
     // A failed exchange leaves its reason for the host, also when the
     // registration succeeds: it says why the box was shown.
-    if (getFileFromCtrl(Positioner::ctrlGlobalVarFile, Positioner::localGlobalVarFile)) {
-        if (!writeGlobalVarFile(Positioner::localGlobalVarFile))
+    if (getFileFromCtrl(ctrlGlobalVarFile, localGlobalVarFile)) {
+        if (!writeGlobalVarFile(localGlobalVarFile))
             showFailure(QT_TRANSLATE_NOOP("QObject", "Failed to write GLOBAL.var."));
-        if (!sendFileToCtrl(Positioner::localGlobalVarFile, Positioner::ctrlGlobalVarFile))
+        if (!sendFileToCtrl(localGlobalVarFile, ctrlGlobalVarFile))
             showFailure(QT_TRANSLATE_NOOP("QObject", "Failed to send GLOBAL.var."));
     } else {
         showFailure(QT_TRANSLATE_NOOP("QObject", "Failed to get GLOBAL.var."));
@@ -104,7 +96,7 @@ bool PositionerData::setDynRefSys(int index)
 bool PositionerData::saveDynRefSys(int index)
 {
     const Diagnostics::Scope scope("saveDynRefSys");
-    if (!Positioner::isPositionerArgument(QStringLiteral("index"), index))
+    if (!isPositionerArgument(QStringLiteral("index"), index))
         return false;
     for (int number = 1; number <= positionerCount; ++number)
         setVariableOframePoint(number);

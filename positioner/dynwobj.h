@@ -30,29 +30,16 @@ inline void adoptUserFrame(PositionerData& d, const PositionerParm& p)
     d.dynBaseName = QStringLiteral("table");
 }
 
-// The open program's wobj_dyn0; invalid, with the reason, when it declares none.
-inline RplVariable dynamicWorkObject()
-{
-    const QString name = QStringLiteral("wobj_dyn0");
-    const RplVariable wobj = Positioner::editor()->getVisibleVarDef(name);
-    if (!wobj.isValid())
-        PositionerDiagnostics::record(PositionerDiagnostics::Step::UnknownVariable, name);
-    return wobj;
-}
-
 // Registers wobj_dyn0 with the editor as it now stands. A frame holding NaN or
 // an infinity is refused, as GLOBAL.var and the program refuse it: the editor
 // would move every point of the program by it.
 inline bool registerDynRefSys(const PositionerData& d, const RplVariable& wobj, int kind)
 {
     const double* f = d.dynOframe;
-    if (!Positioner::isFiniteFrame(f)) {
-        PositionerDiagnostics::record(PositionerDiagnostics::Step::NotFinite, QStringLiteral("wobj_dyn0"));
+    if (!Positioner::isWritableFrame(f, QStringLiteral("wobj_dyn0")))
         return false;
-    }
-    if (Positioner::editor()->setDynRefSys(wobj.id(), d.dynBaseName, f[0], f[1], f[2], f[3], f[4], f[5],
-                                                 kind))
+    if (Positioner::editor()->setDynRefSys(wobj.id(), d.dynBaseName, f[0], f[1], f[2], f[3], f[4], f[5], kind))
         return true;
-    PositionerDiagnostics::record(PositionerDiagnostics::Step::RegistrationRefused, QStringLiteral("wobj_dyn0"));
+    Diagnostics::record(Diagnostics::Step::RegistrationRefused, QStringLiteral("wobj_dyn0"));
     return false;
 }

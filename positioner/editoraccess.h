@@ -2,6 +2,7 @@
 // never kept, and changed only in write mode.
 #pragma once
 
+#include "failurerecord.h"
 #include "platform.h"
 
 namespace Positioner {
@@ -19,6 +20,16 @@ bool inWriteMode(Change change)
     change();
     editor()->setWriteMode(wasWriteMode);
     return true;
+}
+
+// The open program's variable of that name; invalid, with the reason, when the
+// program declares none.
+inline RplVariable declared(const QString& name)
+{
+    const RplVariable variable = editor()->getVisibleVarDef(name);
+    if (!variable.isValid())
+        Diagnostics::record(Diagnostics::Step::UnknownVariable, name);
+    return variable;
 }
 
 }  // namespace Positioner

@@ -18,7 +18,7 @@ void processEventsFor(unsigned int ms)
 
     const QDeadlineTimer deadline(static_cast<qint64>(ms), Qt::PreciseTimer);
     while (!deadline.hasExpired()) {
-        const PositionerDiagnostics::HostHandlers handlers;
+        const Diagnostics::HostHandlers handlers;
         QCoreApplication::processEvents(QEventLoop::AllEvents,
                                         static_cast<int>(std::min(deadline.remainingTime(), maxPassMs)));
         const qint64 leftNs = deadline.remainingTimeNSecs();

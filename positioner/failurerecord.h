@@ -46,25 +46,16 @@ void record(Failure failure);
 // A step with the fields it names (see Step); the others stay empty.
 void record(Step step, const QString& subject = QString(), qint64 value = 0, qint64 maximum = 0, qint64 line = 0);
 
-inline void outOfRange(const QString& what, qint64 value, qint64 minimum, qint64 maximum)
-{
-    Failure f;
-    f.step = Step::OutOfRange;
-    f.subject = what;
-    f.value = value;
-    f.minimum = minimum;
-    f.maximum = maximum;
-    record(f);
-}
+// An index or number outside minimum to maximum.
+void outOfRange(const QString& what, qint64 value, qint64 minimum, qint64 maximum);
 
 // Names the file of a reason recorded by a step that had only its bytes.
 void nameSubject(const QString& subject);
 
-// A step on a file that failed with the system error `error` (errno).
-void systemError(Step step, const QString& path, int error);
-
-// A step on a file that failed in the device's hands: its error string is
-// Qt's wording of the system's reason.
-void deviceError(Step step, const QString& path, const QFileDevice& device, int error);
+// A step on a file that failed with the system error `error` (errno), in the
+// words of the device when it has some: they are Qt's wording of the system's.
+void systemError(Step step, const QString& path, int error, const QFileDevice* device = nullptr);
 
 }  // namespace PositionerDiagnostics
+
+namespace Diagnostics = PositionerDiagnostics;

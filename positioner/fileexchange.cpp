@@ -8,18 +8,17 @@
 #include "platform.h"
 #include "variableset.h"
 
+using namespace Positioner;
+
 namespace {
-
-namespace Diagnostics = PositionerDiagnostics;
-
 // A path with a NUL would reach the transfer cut short, naming another file.
 // The service says only whether it copied the file.
 template <typename Copy>
 bool transfer(const QString& localPath, const QString& controllerPath, Diagnostics::Step refusal, Copy copy)
 {
-    if (!Positioner::isUsablePath(controllerPath) || !Positioner::isUsablePath(localPath))
+    if (!isUsablePath(controllerPath) || !isUsablePath(localPath))
         return false;
-    if (Positioner::orFailure(false, copy))
+    if (orFailure(false, copy))
         return true;
     Diagnostics::record(refusal, controllerPath);
     return false;

@@ -22,7 +22,7 @@ inline bool isWritableFrame(const double* frame, const QString& name)
 {
     if (isFiniteFrame(frame))
         return true;
-    PositionerDiagnostics::record(PositionerDiagnostics::Step::NotFinite, name);
+    Diagnostics::record(Diagnostics::Step::NotFinite, name);
     return false;
 }
 

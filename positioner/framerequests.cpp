@@ -15,8 +15,9 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+using namespace Positioner;
 
+namespace {
 constexpr int axisCount = 2;
 constexpr int axisAnswerPolls = 100;
 constexpr int userFrameAnswerPolls = 1000;
@@ -35,12 +36,10 @@ void storeRounded(double (&frame)[6], const rtmCustomRvarRealVect& answer)
         frame[k] = roundedToFileDecimals(answer.getValue(k));
 }
 
-namespace Diagnostics = PositionerDiagnostics;
-
 // The record the request fills.
 bool positionerSelected(int positionerID)
 {
-    return Positioner::isPositionerArgument(QStringLiteral("positionerID"), positionerID);
+    return isPositionerArgument(QStringLiteral("positionerID"), positionerID);
 }
 
 // The controller's answer, checked before it is stored: NaN or infinity is no
@@ -63,7 +62,7 @@ int PositionerData::calculatePositionerFrame(int axis)
     const Diagnostics::Scope scope("calculatePositionerFrame");
     if (!positionerSelected(positionerID))
         return 0;
-    if (!Positioner::inRange(axis, axisCount)) {
+    if (!inRange(axis, axisCount)) {
         Diagnostics::outOfRange(QStringLiteral("axis"), axis, 0, axisCount - 1);
         return 0;
     }
@@ -73,8 +72,8 @@ int PositionerData::calculatePositionerFrame(int axis)
     ipos_calculate_axes_status.setValue(axis, 0);
     ipos_axesindex = axis + 1;
     ipos_calculate_axes = true;
-    Positioner::processEventsFor(Positioner::roundMs);
-    if (!Positioner::pollRounds(axisAnswerPolls, [axis] {
+    processEventsFor(roundMs);
+    if (!pollRounds(axisAnswerPolls, [axis] {
             return ipos_calculate_axes_status.getValue(axis) == answered;
         })) {
         Diagnostics::record(Diagnostics::Step::NoAnswer, QStringLiteral("ipos.calculate_axes_status[%1]").arg(axis),
@@ -108,7 +107,7 @@ int PositionerData::calculateUserFrame()
     waited.start();
     ipos_calculate_user_status = 0;
     ipos_calculate_user = true;
-    if (!Positioner::pollRounds(userFrameAnswerPolls,
+    if (!pollRounds(userFrameAnswerPolls,
                                     [] { return ipos_calculate_user_status == answered; })) {
         Diagnostics::record(Diagnostics::Step::NoAnswer, QStringLiteral("ipos.calculate_user_status"), waited.elapsed());
         return 0;
@@ -122,7 +121,7 @@ int PositionerData::calculateUserFrame()
 void PositionerData::clearPositionerFrame(int positioner, int axis)
 {
     const Diagnostics::Scope scope("clearPositionerFrame");
-    if (!Positioner::isPositionerArgument(QStringLiteral("positioner"), positioner))
+    if (!isPositionerArgument(QStringLiteral("positioner"), positioner))
         return;
     PositionerParm& record = parms[positioner];
     if (axis == 0) {

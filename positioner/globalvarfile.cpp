@@ -7,8 +7,9 @@
 #include "frame.h"
 #include "noexceptions.h"
 
-namespace {
+using namespace Positioner;
 
+namespace {
 const char* const initValueTemplate =
     "{&quot;uframe&quot;:{&quot;x&quot;:%1,&quot;y&quot;:%2,&quot;z&quot;:%3,&quot;a&quot;:%4,"
     "&quot;b&quot;:%5,&quot;c&quot;:%6},&quot;oframe&quot;:{&quot;x&quot;:%7,&quot;y&quot;:%8,"
@@ -84,19 +85,19 @@ QString initValue(const PositionerData& d)
 bool rewriteGlobalVar(PositionerData& d, const QString& path)
 {
     // NaN and infinity have no JSON form: the controller could not read the file.
-    if (!Positioner::isWritableFrame(d.dynUframe, QStringLiteral("dynUframe")) ||
-        !Positioner::isWritableFrame(d.dynOframe, QStringLiteral("dynOframe")))
+    if (!isWritableFrame(d.dynUframe, QStringLiteral("dynUframe")) ||
+        !isWritableFrame(d.dynOframe, QStringLiteral("dynOframe")))
         return false;
     // The controller's data passes through as it was: CDATA sections and text
     // that is only blanks inside an element of its own stay.
     constexpr unsigned int parseOptions =
         pugi::parse_pi | pugi::parse_cdata | pugi::parse_ws_pcdata_single;
     pugi::xml_document document;
-    if (!Positioner::loadXml(document, path, parseOptions))
+    if (!loadXml(document, path, parseOptions))
         return false;
 
-    Positioner::setDeclaration(document.prepend_child(pugi::node_declaration));
-    Positioner::appendDateComment(document);
+    setDeclaration(document.prepend_child(pugi::node_declaration));
+    appendDateComment(document);
 
     const QByteArray value = initValue(d).toLocal8Bit();
     const pugi::xml_node declarations =
@@ -106,13 +107,13 @@ bool rewriteGlobalVar(PositionerData& d, const QString& path)
             setInitValue(var.child("InitValue"), value);
     }
 
-    return Positioner::saveXml(document, path, "", pugi::format_no_escapes, pugi::encoding_utf8);
+    return saveXml(document, path, "", pugi::format_no_escapes, pugi::encoding_utf8);
 }
 
 }  // namespace
 
 bool PositionerData::writeGlobalVarFile(QString path)
 {
-    const PositionerDiagnostics::Scope scope("writeGlobalVarFile");
-    return Positioner::orFailure(false, [&] { return rewriteGlobalVar(*this, path); });
+    const Diagnostics::Scope scope("writeGlobalVarFile");
+    return orFailure(false, [&] { return rewriteGlobalVar(*this, path); });
 }

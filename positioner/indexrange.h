@@ -14,26 +14,21 @@ inline bool inRange(int index, int count)
     return static_cast<unsigned int>(index) < static_cast<unsigned int>(count);
 }
 
-inline bool isPositioner(int index) { return inRange(index, positionerCount); }
-
-// The controller's numbering of the same records, 1 to 10.
-inline bool isPositionerNumber(int number) { return number >= 1 && number <= positionerCount; }
-
-// The same tests for an argument the host gave: false, with the reason, when it
-// names no record.
+// An argument the host gave that names a record, as an index (0 to 9) or in
+// the controller's numbering (1 to 10); false, with the reason, when it names none.
 inline bool isPositionerArgument(const QString& name, int index)
 {
-    if (isPositioner(index))
+    if (inRange(index, positionerCount))
         return true;
-    PositionerDiagnostics::outOfRange(name, index, 0, positionerCount - 1);
+    Diagnostics::outOfRange(name, index, 0, positionerCount - 1);
     return false;
 }
 
 inline bool isPositionerNumberArgument(const QString& name, int number)
 {
-    if (isPositionerNumber(number))
+    if (inRange(number - 1, positionerCount))
         return true;
-    PositionerDiagnostics::outOfRange(name, number, 1, positionerCount);
+    Diagnostics::outOfRange(name, number, 1, positionerCount);
     return false;
 }
 

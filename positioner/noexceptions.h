@@ -19,10 +19,10 @@ Result orFailure(Result failure, Work work) noexcept
     } catch (...) {
         // Whatever threw, above all an allocation that could not be met; the
         // reason is recorded without allocating anything more.
-        PositionerDiagnostics::Failure reason;
-        reason.step = PositionerDiagnostics::Step::OutOfMemory;
+        Diagnostics::Failure reason;
+        reason.step = Diagnostics::Step::OutOfMemory;
         reason.systemError = ENOMEM;
-        PositionerDiagnostics::record(reason);
+        Diagnostics::record(reason);
         return failure;
     }
 }

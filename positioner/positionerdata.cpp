@@ -8,6 +8,8 @@
 
 #include <algorithm>
 
+using namespace Positioner;
+
 PositionerData* PositionerData::pInstance = nullptr;
 
 namespace {
@@ -37,11 +39,11 @@ void PositionerData::destroy()
 PositionerData::PositionerData() : QObject(nullptr)
 {
     // The members start at their defaults (see the class).
-    QDir().mkpath(Positioner::directory);
+    QDir().mkpath(directory);
     userFrameDynEditor = new UserFrameDynEditor;
     // Without a file from the controller the records keep their defaults.
-    if (getFileFromCtrl(Positioner::ctrlCalibFile, Positioner::localCalibFile))
-        readPositionerFile(Positioner::localCalibFile);
+    if (getFileFromCtrl(ctrlCalibFile, localCalibFile))
+        readPositionerFile(localCalibFile);
 }
 
 PositionerData::~PositionerData()
@@ -73,5 +75,5 @@ void PositionerData::setMaxAuxjNum(int n)
 void PositionerData::delay_MSec(unsigned int ms)
 {
     Operation operation(this);
-    Positioner::processEventsFor(ms);
+    processEventsFor(ms);
 }

@@ -27,20 +27,6 @@ void forget()
         state.failure = Failure();
 }
 
-// Texts of the library are looked up in the context QObject, as its message
-// boxes are.
-QString translated(const char* text)
-{
-    return QCoreApplication::translate("QObject", text);
-}
-
-// A NUL would end the sentence wherever the host shows it.
-QString shown(const QString& subject)
-{
-    QString text = subject;
-    return text.replace(QChar(0), QLatin1String("\\0"));
-}
-
 // Each step's sentence, in the order of Step. Its placeholders take the
 // fields named by the letters, in turn: s the subject, v the value, n the
 // minimum, x the maximum, l the line, o the offset.
@@ -85,10 +71,12 @@ QString stepSentence(const Failure& f)
     const auto step = std::size_t(f.step);
     if (step >= std::size(sentences))
         return QString();
-    QString text = translated(sentences[step].text);
+    // Looked up in the context QObject, as the library's message boxes are.
+    QString text = QCoreApplication::translate("QObject", sentences[step].text);
     for (const char* field = sentences[step].fields; *field; ++field) {
         switch (*field) {
-        case 's': text = text.arg(shown(f.subject)); break;
+        // A NUL would end the sentence wherever the host shows it.
+        case 's': text = text.arg(QString(f.subject).replace(QChar(0), QLatin1String("\\0"))); break;
         case 'v': text = text.arg(f.value); break;
         case 'n': text = text.arg(f.minimum); break;
         case 'x': text = text.arg(f.maximum); break;
@@ -158,29 +146,22 @@ void nameSubject(const QString& subject)
         state.failure.subject = subject;
 }
 
-void systemError(Step step, const QString& path, int error)
+void outOfRange(const QString& what, qint64 value, qint64 minimum, qint64 maximum)
 {
-    Failure f;
-    f.step = step;
-    f.subject = path;
-    f.systemError = error;
-    f.systemReason = QString::fromLocal8Bit(std::strerror(error));
-    record(f);
+    record(Step::OutOfRange, what, value, maximum);
+    state.failure.minimum = minimum;
 }
 
-void deviceError(Step step, const QString& path, const QFileDevice& device, int error)
+void systemError(Step step, const QString& path, int error, const QFileDevice* device)
 {
-    Failure f;
-    f.step = step;
-    f.subject = path;
-    f.systemError = error;
+    record(step, path);
+    state.failure.systemError = error;
     // A short write leaves the device without an error of its own; the
     // system's number then says why.
-    if (device.error() != QFileDevice::NoError)
-        f.systemReason = device.errorString();
+    if (device && device->error() != QFileDevice::NoError)
+        state.failure.systemReason = device->errorString();
     else if (error != 0)
-        f.systemReason = QString::fromLocal8Bit(std::strerror(error));
-    record(f);
+        state.failure.systemReason = QString::fromLocal8Bit(std::strerror(error));
 }
 
 QString lastFailure()

@@ -15,13 +15,12 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
+using namespace Positioner;
 
+namespace {
 using namespace TeachingLimits;
 
 constexpr int clearWaitRounds = 20;
-
-namespace Diagnostics = PositionerDiagnostics;
 
 bool isPointNumber(int n) { return n >= 1 && n <= pointCount; }
 
@@ -68,7 +67,7 @@ int PositionerData::teachPoint(int n)
     // The axis points need the selected record; without one nothing is taken.
     if (!isTeachablePoint(n))
         return 0;
-    if (!Positioner::isPositionerArgument(QStringLiteral("positionerID"), positionerID))
+    if (!isPositionerArgument(QStringLiteral("positionerID"), positionerID))
         return 0;
     const int m = cartesianRunLength();
     TeachedPoint& point = teachedPoints[n - 1];
@@ -115,8 +114,8 @@ void PositionerData::clearTeachedPoint(int n)
     if (!isTeachablePoint(n))
         return;
     Operation operation(this);
-    Positioner::pollRounds(clearWaitRounds, [] { return !ipos_bclearpoint; });
-    Positioner::processEventsFor(Positioner::roundMs);
+    pollRounds(clearWaitRounds, [] { return !ipos_bclearpoint; });
+    processEventsFor(roundMs);
     // The point goes out only now, right before the flag: a clear still pending,
     // or a point taught by a host handler during the wait, would otherwise make
     // the controller act on the wrong point.

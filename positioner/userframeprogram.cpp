@@ -32,8 +32,6 @@ Replacements replacements(PositionerData& d)
     return with;
 }
 
-namespace Diagnostics = PositionerDiagnostics;
-
 // The fetched program, read whole; false, with the reason, when it is no
 // regular file within the cap or could not be read to its end.
 bool readWhole(const QString& path, QByteArray& program)
@@ -44,7 +42,7 @@ bool readWhole(const QString& path, QByteArray& program)
     program = local.read(local.size());
     if (program.size() == local.size())
         return true;
-    Diagnostics::deviceError(Diagnostics::Step::Read, path, local, errno);
+    Diagnostics::systemError(Diagnostics::Step::Read, path, errno, &local);
     return false;
 }
 
@@ -57,7 +55,7 @@ bool replaceFetched(const QString& localPath, const QString& temporaryPath)
     QFile copy(temporaryPath);
     if (!fetched.remove() || !copy.rename(localPath)) {
         const QFile& failed = fetched.error() != QFileDevice::NoError ? fetched : copy;
-        Diagnostics::deviceError(Diagnostics::Step::Replace, localPath, failed, errno);
+        Diagnostics::systemError(Diagnostics::Step::Replace, localPath, errno, &failed);
         return false;
     }
     return true;
@@ -79,7 +77,7 @@ bool rewriteFetched(const QString& localPath, int& wobj, const Replacements& wit
     QFile::remove(temporaryPath);
     QFile temporary(temporaryPath);
     if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
-        Diagnostics::deviceError(Diagnostics::Step::Write, temporaryPath, temporary, errno);
+        Diagnostics::systemError(Diagnostics::Step::Write, temporaryPath, errno, &temporary);
         return false;
     }
     // The rules know the program's bytes, not its name; a failed write is the
@@ -117,7 +115,7 @@ bool rewriteProgram(PositionerData& owner, UserFrameDynEditor& editor)
 
 bool PositionerData::saveUserFrameDyn()
 {
-    const PositionerDiagnostics::Scope scope("saveUserFrameDyn");
+    const Diagnostics::Scope scope("saveUserFrameDyn");
     // A program that was not rewritten is not sent: the controller keeps its own.
     if (!rewriteProgram(*this, *userFrameDynEditor))
         return false;

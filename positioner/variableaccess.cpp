@@ -6,16 +6,17 @@
 #include "platform.h"
 #include "variableset.h"
 
-namespace {
+using namespace Positioner;
 
+namespace {
 using Platform::setUsedElements;
 
 // Element i of a vector of count; false, with the reason, for any other.
-bool inRange(int i, int count)
+bool isElement(int i, int count)
 {
-    if (Positioner::inRange(i, count))
+    if (inRange(i, count))
         return true;
-    PositionerDiagnostics::outOfRange(QStringLiteral("i"), i, 0, count - 1);
+    Diagnostics::outOfRange(QStringLiteral("i"), i, 0, count - 1);
     return false;
 }
 
@@ -30,28 +31,28 @@ bool PositionerData::get_enable_slave_robot() { return ipos_enable_slave_robot; 
 
 double PositionerData::get_axespos(int i)
 {
-    const PositionerDiagnostics::Scope scope("get_axespos");
-    return inRange(i, 2) ? ipos_axespos.getValue(i) : 0.0;
+    const Diagnostics::Scope scope("get_axespos");
+    return isElement(i, 2) ? ipos_axespos.getValue(i) : 0.0;
 }
 
 void PositionerData::setAxisIndexCfg(int i, int v)
 {
-    const PositionerDiagnostics::Scope scope("setAxisIndexCfg");
-    if (inRange(i, 2))
+    const Diagnostics::Scope scope("setAxisIndexCfg");
+    if (isElement(i, 2))
         ipos_axisindex_cfg.setValue(i, v);
 }
 
 void PositionerData::setAxisTypeCfg(int i, int v)
 {
-    const PositionerDiagnostics::Scope scope("setAxisTypeCfg");
-    if (inRange(i, 2))
+    const Diagnostics::Scope scope("setAxisTypeCfg");
+    if (isElement(i, 2))
         ipos_axistype_cfg.setValue(i, v);
 }
 
 void PositionerData::setTool_Value(int i, double v)
 {
-    const PositionerDiagnostics::Scope scope("setTool_Value");
-    if (inRange(i, 6))
+    const Diagnostics::Scope scope("setTool_Value");
+    if (isElement(i, 6))
         ipos_tool_value.setValue(i, v);
 }
 

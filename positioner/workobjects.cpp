@@ -7,25 +7,20 @@
 #include "dynwobj.h"
 #include "variableset.h"
 
+using namespace Positioner;
+
 namespace {
-
-using Positioner::editor;
-
 // The editor makes the work object of that name active; false when the program
 // does not declare it or the editor refuses.
 bool activate(const QString& name)
 {
-    using namespace PositionerDiagnostics;
-    const RplVariable variable = editor()->getVisibleVarDef(name);
-    if (!variable.isValid()) {
-        record(Step::UnknownVariable, name);
+    const RplVariable variable = declared(name);
+    if (!variable.isValid())
         return false;
-    }
-    if (!editor()->setRefSys(variable.id())) {
-        record(Step::ActivationRefused, name);
-        return false;
-    }
-    return true;
+    if (editor()->setRefSys(variable.id()))
+        return true;
+    Diagnostics::record(Diagnostics::Step::ActivationRefused, name);
+    return false;
 }
 
 // index + 1 for any index: the controller's number wraps instead of
@@ -39,7 +34,7 @@ int positionerNumber(int index)
 
 bool PositionerData::setWobj0(int index)
 {
-    const PositionerDiagnostics::Scope scope("setWobj0");
+    const Diagnostics::Scope scope("setWobj0");
     if (!activate(QStringLiteral("wobj0")))
         return false;
     ipos_currentposindex = positionerNumber(index);
@@ -48,8 +43,8 @@ bool PositionerData::setWobj0(int index)
 
 bool PositionerData::setWobj_dyn0(int index)
 {
-    const PositionerDiagnostics::Scope scope("setWobj_dyn0");
-    if (!Positioner::isPositionerArgument(QStringLiteral("index"), index))
+    const Diagnostics::Scope scope("setWobj_dyn0");
+    if (!isPositionerArgument(QStringLiteral("index"), index))
         return false;
     if (!activate(QStringLiteral("wobj_dyn0")))
         return false;
@@ -59,10 +54,10 @@ bool PositionerData::setWobj_dyn0(int index)
 
 bool PositionerData::initActiveDyn0(int number)
 {
-    const PositionerDiagnostics::Scope scope("initActiveDyn0");
-    if (!Positioner::isPositionerNumberArgument(QStringLiteral("number"), number))
+    const Diagnostics::Scope scope("initActiveDyn0");
+    if (!isPositionerNumberArgument(QStringLiteral("number"), number))
         return false;
-    const RplVariable wobj = dynamicWorkObject();
+    const RplVariable wobj = declared(QStringLiteral("wobj_dyn0"));
     if (!wobj.isValid())
         return false;
     const PositionerParm& p = parms[number - 1];
@@ -72,8 +67,8 @@ bool PositionerData::initActiveDyn0(int number)
 
 bool PositionerData::initSetWobj_dyn0(int number)
 {
-    const PositionerDiagnostics::Scope scope("initSetWobj_dyn0");
-    if (!Positioner::isPositionerNumberArgument(QStringLiteral("number"), number))
+    const Diagnostics::Scope scope("initSetWobj_dyn0");
+    if (!isPositionerNumberArgument(QStringLiteral("number"), number))
         return false;
     return activate(QStringLiteral("wobj_dyn0"));
 }

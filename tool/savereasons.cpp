@@ -10,8 +10,6 @@ void record(Failure) {}
 
 void record(Step, const QString&, qint64, qint64, qint64) {}
 
-void systemError(Step, const QString&, int) {}
-
-void deviceError(Step, const QString&, const QFileDevice&, int) {}
+void systemError(Step, const QString&, int, const QFileDevice*) {}
 
 }  // namespace PositionerDiagnostics

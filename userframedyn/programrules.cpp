@@ -71,8 +71,6 @@ bool startsWithWideByteOrderMark(const QByteArray& program)
 
 }  // namespace
 
-namespace Diagnostics = PositionerDiagnostics;
-
 void recordRefusal(const Replacements& with, int wobj, qint64 line, qint64 growthLimit)
 {
     if (wobj >= 1 && wobj <= dynamicWorkObjects && with.pointNumbers[wobj - 1].isNull()) {
