@@ -13,42 +13,31 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
-#include <iterator>
-#include <limits>
 #include <vector>
 
 using namespace Positioner;
 
 namespace {
+
 // The robot's own axes; a negative report counts as none.
-qint64 axisCount()
-{
-    return std::max(0, Platform::axisCount());
-}
+qint64 axisCount() { return std::max(0, Platform::axisCount()); }
 
 // Integers of the file are offset against the robot; the arithmetic is done
 // wide so that no value of a file or record can overflow.
-int clampToInt(qint64 value)
-{
-    return static_cast<int>(std::clamp<qint64>(value, std::numeric_limits<int>::min(),
-                                                std::numeric_limits<int>::max()));
-}
+int clampToInt(qint64 value) { return int(std::clamp<qint64>(value, INT_MIN, INT_MAX)); }
 
 QString fileIndex(int index, int type)
 {
     return QString::number(type > 0 ? clampToInt(index + axisCount() + 1) : 0);
 }
 
-int memoryIndex(const pugi::xml_text& text)
+// An index or type of the file as the record keeps it, never below 0.
+int fromFile(const pugi::xml_text& text, qint64 offset)
 {
-    return clampToInt(std::max<qint64>(0, qint64(text.as_int(0)) - axisCount() - 1));
-}
-
-int memoryType(const pugi::xml_text& text)
-{
-    return clampToInt(std::max<qint64>(0, qint64(text.as_int(0)) + 1));
+    return clampToInt(std::max<qint64>(0, text.as_int(0) + offset));
 }
 
 void appendValue(pugi::xml_node positioner, const char* name, const QString& text)
@@ -59,14 +48,11 @@ void appendValue(pugi::xml_node positioner, const char* name, const QString& tex
 // Record i's frames; false, naming the first that holds NaN or infinity.
 bool framesAreFinite(const PositionerParm& p, int i)
 {
-    const std::pair<const double*, const char*> frames[] = {{p.axes1Frame, "axes1Frame"},
-                                                            {p.axes2Frame, "axes2Frame"},
-                                                            {p.axes2FrameToBase, "axes2FrameToBase"},
-                                                            {p.userFrame, "userFrame"}};
-    return std::all_of(std::begin(frames), std::end(frames), [i](const auto& frame) {
-        return isWritableFrame(frame.first,
-                                           QStringLiteral("parms[%1].%2").arg(i).arg(QLatin1String(frame.second)));
-    });
+    const QString name = QStringLiteral("parms[%1].%2").arg(i);
+    return isWritableFrame(p.axes1Frame, name.arg("axes1Frame")) &&
+           isWritableFrame(p.axes2Frame, name.arg("axes2Frame")) &&
+           isWritableFrame(p.axes2FrameToBase, name.arg("axes2FrameToBase")) &&
+           isWritableFrame(p.userFrame, name.arg("userFrame"));
 }
 
 // The first `count` parts of a comma-separated text as numbers; the parts
@@ -99,10 +85,10 @@ void frameFromText(const char* text, double* const frame)
 
 void readRecord(PositionerData& d, pugi::xml_node entry, PositionerParm& p)
 {
-    p.axes1Index = memoryIndex(d.getNodeText(entry, "Axes1Index"));
-    p.axes1Type = memoryType(d.getNodeText(entry, "Axes1Type"));
-    p.axes2Index = memoryIndex(d.getNodeText(entry, "Axes2Index"));
-    p.axes2Type = memoryType(d.getNodeText(entry, "Axes2Type"));
+    p.axes1Index = fromFile(d.getNodeText(entry, "Axes1Index"), -axisCount() - 1);
+    p.axes1Type = fromFile(d.getNodeText(entry, "Axes1Type"), 1);
+    p.axes2Index = fromFile(d.getNodeText(entry, "Axes2Index"), -axisCount() - 1);
+    p.axes2Type = fromFile(d.getNodeText(entry, "Axes2Type"), 1);
     frameFromText(d.getNodeText(entry, "Axes1Frame").as_string(""), p.axes1Frame);
     frameFromText(d.getNodeText(entry, "Axes2Frame").as_string(""), p.axes2Frame);
     frameFromText(d.getNodeText(entry, "Axes2FrameToBase").as_string(""), p.axes2FrameToBase);
@@ -167,13 +153,10 @@ bool PositionerData::readPositionerFile(QString path)
 
 QString PositionerData::posDoubleToQstr(double* const values, int count)
 {
-    QString text;
-    for (int k = 0; k < count; ++k) {
-        if (k > 0)
-            text += QLatin1Char(',');
-        text += QString::number(values[k], 'f', 4);
-    }
-    return text;
+    QStringList parts;
+    for (int k = 0; k < count; ++k)
+        parts += QString::number(values[k], 'f', 4);
+    return parts.join(QLatin1Char(','));
 }
 
 void PositionerData::posQstrToDouble(QString text, double* const values, int count)

@@ -6,6 +6,7 @@
 
 #include "eventwait.h"
 #include "failurerecord.h"
+#include "frame.h"
 #include "indexrange.h"
 #include "variableset.h"
 
@@ -13,7 +14,6 @@
 #include <QString>
 
 #include <algorithm>
-#include <cmath>
 
 using namespace Positioner;
 
@@ -25,15 +25,10 @@ constexpr int answered = 1;
 
 // Frames are kept with the four decimals of the calibration file; going
 // through the text gives exactly the value the file will hold.
-double roundedToFileDecimals(double value)
-{
-    return QString::number(value, 'f', 4).toDouble();
-}
-
 void storeRounded(double (&frame)[6], const rtmCustomRvarRealVect& answer)
 {
     for (int k = 0; k < 6; ++k)
-        frame[k] = roundedToFileDecimals(answer.getValue(k));
+        frame[k] = QString::number(answer.getValue(k), 'f', 4).toDouble();
 }
 
 // The record the request fills.
@@ -46,13 +41,10 @@ bool positionerSelected(int positionerID)
 // frame, and such an answer counts as none.
 bool usableAnswer(const rtmCustomRvarRealVect& answer, const QString& name)
 {
-    for (int k = 0; k < 6; ++k) {
-        if (!std::isfinite(answer.getValue(k))) {
-            Diagnostics::record(Diagnostics::Step::NotFinite, name);
-            return false;
-        }
-    }
-    return true;
+    double frame[6];
+    for (int k = 0; k < 6; ++k)
+        frame[k] = answer.getValue(k);
+    return isWritableFrame(frame, name);
 }
 
 }  // namespace
@@ -73,9 +65,7 @@ int PositionerData::calculatePositionerFrame(int axis)
     ipos_axesindex = axis + 1;
     ipos_calculate_axes = true;
     processEventsFor(roundMs);
-    if (!pollRounds(axisAnswerPolls, [axis] {
-            return ipos_calculate_axes_status.getValue(axis) == answered;
-        })) {
+    if (!pollRounds(axisAnswerPolls, [axis] { return ipos_calculate_axes_status.getValue(axis) == answered; })) {
         Diagnostics::record(Diagnostics::Step::NoAnswer, QStringLiteral("ipos.calculate_axes_status[%1]").arg(axis),
                             waited.elapsed());
         return 0;
@@ -107,8 +97,7 @@ int PositionerData::calculateUserFrame()
     waited.start();
     ipos_calculate_user_status = 0;
     ipos_calculate_user = true;
-    if (!pollRounds(userFrameAnswerPolls,
-                                    [] { return ipos_calculate_user_status == answered; })) {
+    if (!pollRounds(userFrameAnswerPolls, [] { return ipos_calculate_user_status == answered; })) {
         Diagnostics::record(Diagnostics::Step::NoAnswer, QStringLiteral("ipos.calculate_user_status"), waited.elapsed());
         return 0;
     }

@@ -42,16 +42,10 @@ int refused(int n, int result)
 
 // m: how many cartesian values a point holds. A negative axis count is taken
 // as a robot without axes.
-int cartesianRunLength()
-{
-    return std::clamp(Platform::axisCount(), 0, maxRunLength);
-}
+int cartesianRunLength() { return std::clamp(Platform::axisCount(), 0, maxRunLength); }
 
 // The host may set maxAuxjNum directly, past what setMaxAuxjNum stores.
-int externalRunLength(int maxAuxjNum)
-{
-    return std::clamp(maxAuxjNum, 0, maxRunLength);
-}
+int externalRunLength(int maxAuxjNum) { return std::clamp(maxAuxjNum, 0, maxRunLength); }
 
 // Whether the controller reported the point as taught.
 auto taughtIn(int teachStatus)
@@ -82,8 +76,7 @@ int PositionerData::teachPoint(int n)
         for (int a = 0; a < externalRunLength(maxAuxjNum); ++a)
             point.values[m + a] = iauxj_auxcurrentposition.getValue(a);
     }
-    teachStatus = ipos_teachstatus;
-    teachStatus = Platform::withBit(teachStatus, n - 1, true);
+    teachStatus = Platform::withBit(ipos_teachstatus, n - 1, true);
 
     if (!checkPointPosition(n))
         return refused(n, -1);
@@ -93,14 +86,9 @@ int PositionerData::teachPoint(int n)
     if (axisPoint) {
         const PositionerParm& record = parms[positionerID];
         const int axisIndex = groupOf(n) == 0 ? record.axes1Index : record.axes2Index;
-        switch (checkAuxjIdRun(n, axisIndex)) {
-        case 1:
-            return refused(n, -3);
-        case 2:
-            return refused(n, -4);
-        default:
-            break;
-        }
+        // The axis run's failures 1 and 2 are results -3 and -4.
+        if (const int run = checkAuxjIdRun(n, axisIndex); run != 0)
+            return refused(n, -2 - run);
     }
 
     ipos_pointindex = n;

@@ -14,20 +14,22 @@
 #include <QFile>
 
 #include <cerrno>
+#include <cstdio>
+
+using namespace Positioner;
 
 namespace {
 
-using Positioner::Replacements;
 
 // What the program is to hold now, made once for all its lines.
 Replacements replacements(PositionerData& d)
 {
     Replacements with;
-    with.dateComment = QStringLiteral("<!-- Date(ymd)/time(hms) %1 -->").arg(Positioner::dateStamp());
-    for (int n = 1; n <= Positioner::dynamicWorkObjects; ++n) {
+    with.dateComment = QStringLiteral("<!-- Date(ymd)/time(hms) %1 -->").arg(dateStamp());
+    for (int n = 1; n <= dynamicWorkObjects; ++n) {
         double* const frame = d.parms[n - 1].userFrame;
-        if (Positioner::isFiniteFrame(frame))
-            with.pointNumbers[n - 1] = d.posDoubleToQstr(frame, Positioner::frameValues);
+        if (isFiniteFrame(frame))
+            with.pointNumbers[n - 1] = d.posDoubleToQstr(frame, frameValues);
     }
     return with;
 }
@@ -37,7 +39,7 @@ Replacements replacements(PositionerData& d)
 bool readWhole(const QString& path, QByteArray& program)
 {
     QFile local;
-    if (!Positioner::openInput(local, path))
+    if (!openInput(local, path))
         return false;
     program = local.read(local.size());
     if (program.size() == local.size())
@@ -46,19 +48,15 @@ bool readWhole(const QString& path, QByteArray& program)
     return false;
 }
 
-// Puts the rewritten copy in the fetched program's place. When the fetched
-// copy cannot be removed the rename fails as well; either way the file at the
-// local path is not the rewritten program.
+// Puts the rewritten copy in the fetched program's place in one step: the
+// file at the local path is the fetched program or the rewritten one, never
+// neither.
 bool replaceFetched(const QString& localPath, const QString& temporaryPath)
 {
-    QFile fetched(localPath);
-    QFile copy(temporaryPath);
-    if (!fetched.remove() || !copy.rename(localPath)) {
-        const QFile& failed = fetched.error() != QFileDevice::NoError ? fetched : copy;
-        Diagnostics::systemError(Diagnostics::Step::Replace, localPath, errno, &failed);
-        return false;
-    }
-    return true;
+    if (std::rename(QFile::encodeName(temporaryPath).constData(), QFile::encodeName(localPath).constData()) == 0)
+        return true;
+    Diagnostics::systemError(Diagnostics::Step::Replace, localPath, errno);
+    return false;
 }
 
 // Replaces the fetched program at localPath by its rewritten copy, made under
@@ -73,7 +71,7 @@ bool rewriteFetched(const QString& localPath, int& wobj, const Replacements& wit
     // Whatever stands at the temporary name, a link to some other file above
     // all, is removed and never followed; the temporary is then made anew, and
     // the open fails should anything take its place in between.
-    const QString temporaryPath = Positioner::directory + QStringLiteral("/userframedyn1.xpl");
+    const QString temporaryPath = directory + QStringLiteral("/userframedyn1.xpl");
     QFile::remove(temporaryPath);
     QFile temporary(temporaryPath);
     if (!temporary.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
@@ -82,7 +80,7 @@ bool rewriteFetched(const QString& localPath, int& wobj, const Replacements& wit
     }
     // The rules know the program's bytes, not its name; a failed write is the
     // file's to tell.
-    const bool rewritten = Positioner::rewrite(program, temporary, wobj, with, Positioner::maxInputBytes);
+    const bool rewritten = Positioner::rewrite(program, temporary, wobj, with, maxInputBytes);
     if (rewritten && temporary.flush()) {
         temporary.close();
         if (temporary.error() == QFileDevice::NoError)
@@ -103,11 +101,9 @@ bool rewriteFetched(const QString& localPath, int& wobj, const Replacements& wit
 
 bool rewriteProgram(PositionerData& owner, UserFrameDynEditor& editor)
 {
-    return Positioner::orFailure(false, [&] {
-        const QString& localPath = Positioner::localUserFrameDynFile;
-        if (!owner.getFileFromCtrl(Positioner::ctrlUserFrameDynFile, localPath))
-            return false;
-        return rewriteFetched(localPath, editor.dynWobjNo, replacements(owner));
+    return orFailure(false, [&] {
+        return owner.getFileFromCtrl(ctrlUserFrameDynFile, localUserFrameDynFile) &&
+               rewriteFetched(localUserFrameDynFile, editor.dynWobjNo, replacements(owner));
     });
 }
 
@@ -117,9 +113,7 @@ bool PositionerData::saveUserFrameDyn()
 {
     const Diagnostics::Scope scope("saveUserFrameDyn");
     // A program that was not rewritten is not sent: the controller keeps its own.
-    if (!rewriteProgram(*this, *userFrameDynEditor))
-        return false;
-    return sendFileToCtrl(Positioner::localUserFrameDynFile, Positioner::ctrlUserFrameDynFile);
+    return rewriteProgram(*this, *userFrameDynEditor) && sendFileToCtrl(localUserFrameDynFile, ctrlUserFrameDynFile);
 }
 
 // The editor's own operations, for hosts that call it directly: it has no room
@@ -135,12 +129,11 @@ QString UserFrameDynEditor::transformLine(QString line)
     const Diagnostics::Scope scope("transformLine");
     // A line the rules refuse to rewrite (it would grow past any sane length,
     // or its point would get numbers that are not finite) stays as it was.
-    return Positioner::orFailure(line, [&] {
+    return orFailure(line, [&] {
         QString rewritten = line;
         const Replacements with = replacements(*PositionerData::getInstance());
-        if (Positioner::transformLine(rewritten, dynWobjNo, with, Positioner::maxInputBytes) ==
-            Positioner::LineResult::Refused) {
-            Positioner::recordRefusal(with, dynWobjNo, 1, Positioner::maxInputBytes);
+        if (Positioner::transformLine(rewritten, dynWobjNo, with, maxInputBytes) == LineResult::Refused) {
+            Positioner::recordRefusal(with, dynWobjNo, 1, maxInputBytes);
             Diagnostics::nameSubject(QStringLiteral("line"));
             return line;
         }
