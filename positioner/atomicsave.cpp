@@ -108,16 +108,13 @@ bool loadXml(pugi::xml_document& document, const QString& path, unsigned int opt
     const pugi::xml_parse_result result =
         document.load_buffer_inplace_own(buffer, size_t(size) + 1, options, pugi::encoding_auto);
     if (!result) {
-        Diagnostics::Failure f;
-        f.step = Diagnostics::Step::Parse;
-        f.subject = path;
+        Diagnostics::Failure& f = Diagnostics::record(Diagnostics::Step::Parse, path);
         f.systemReason = QString::fromLatin1(result.description());
         f.offset = result.offset;
         // A document in another encoding was parsed from a converted copy,
         // whose offsets are no places in the file.
         if (result.encoding == pugi::encoding_utf8)
             f.line = lineAt(file, std::clamp<qint64>(result.offset, 0, size));
-        Diagnostics::record(f);
     }
     return bool(result);
 }

@@ -39,12 +39,11 @@ private:
 // is no reason for the host.
 void succeeded();
 
-// Records the reason, in place of one recorded earlier in the same operation.
-// The operation's name is filled in.
-void record(Failure failure);
-
-// A step with the fields it names (see Step); the others stay empty.
-void record(Step step, const QString& subject = QString(), qint64 value = 0, qint64 maximum = 0, qint64 line = 0);
+// Records the reason, in place of one recorded earlier in the same operation:
+// a step with the fields it names (see Step), the operation's name filled in.
+// The record is returned for the fields a step has beyond those.
+Failure& record(Step step, const QString& subject = QString(), qint64 value = 0, qint64 maximum = 0,
+                qint64 line = 0);
 
 // An index or number outside minimum to maximum.
 void outOfRange(const QString& what, qint64 value, qint64 minimum, qint64 maximum);

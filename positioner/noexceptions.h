@@ -19,10 +19,7 @@ Result orFailure(Result failure, Work work) noexcept
     } catch (...) {
         // Whatever threw, above all an allocation that could not be met; the
         // reason is recorded without allocating anything more.
-        Diagnostics::Failure reason;
-        reason.step = Diagnostics::Step::OutOfMemory;
-        reason.systemError = ENOMEM;
-        Diagnostics::record(reason);
+        Diagnostics::record(Diagnostics::Step::OutOfMemory).systemError = ENOMEM;
         return failure;
     }
 }

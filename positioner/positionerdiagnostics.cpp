@@ -123,21 +123,17 @@ void succeeded()
         forget();
 }
 
-void record(Failure failure)
+Failure& record(Step step, const QString& subject, qint64 value, qint64 maximum, qint64 line)
 {
-    failure.operation = state.operation;
-    state.failure = failure;
-}
-
-void record(Step step, const QString& subject, qint64 value, qint64 maximum, qint64 line)
-{
-    Failure f;
+    Failure& f = state.failure;
+    f = Failure();
+    f.operation = state.operation;
     f.step = step;
     f.subject = subject;
     f.value = value;
     f.maximum = maximum;
     f.line = line;
-    record(f);
+    return f;
 }
 
 void nameSubject(const QString& subject)
@@ -148,20 +144,19 @@ void nameSubject(const QString& subject)
 
 void outOfRange(const QString& what, qint64 value, qint64 minimum, qint64 maximum)
 {
-    record(Step::OutOfRange, what, value, maximum);
-    state.failure.minimum = minimum;
+    record(Step::OutOfRange, what, value, maximum).minimum = minimum;
 }
 
 void systemError(Step step, const QString& path, int error, const QFileDevice* device)
 {
-    record(step, path);
-    state.failure.systemError = error;
+    Failure& f = record(step, path);
+    f.systemError = error;
     // A short write leaves the device without an error of its own; the
     // system's number then says why.
     if (device && device->error() != QFileDevice::NoError)
-        state.failure.systemReason = device->errorString();
+        f.systemReason = device->errorString();
     else if (error != 0)
-        state.failure.systemReason = QString::fromLocal8Bit(std::strerror(error));
+        f.systemReason = QString::fromLocal8Bit(std::strerror(error));
 }
 
 QString lastFailure()
