@@ -16,16 +16,6 @@ const char* const initValueTemplate =
     "&quot;z&quot;:%9,&quot;a&quot;:%10,&quot;b&quot;:%11,&quot;c&quot;:%12},&quot;movable&quot;:%13,"
     "&quot;onrobot&quot;:%14,&quot;basename&quot;:&quot;%15&quot;}";
 
-QString number(double value)
-{
-    return QString::number(value, 'g', 6);
-}
-
-QString boolean(bool value)
-{
-    return value ? QStringLiteral("true") : QStringLiteral("false");
-}
-
 // Characters an XML 1.0 document may hold, control characters aside (JSON
 // escapes those anyway); a surrogate counts only as half of a pair.
 bool isXmlCharacter(const QString& text, int at)
@@ -76,9 +66,10 @@ QString initValue(const PositionerData& d)
     // start of %10 to %15.
     QString text = QString::fromLatin1(initValueTemplate);
     for (int k = 0; k < 6; ++k)
-        text = text.arg(number(d.dynUframe[k]));
+        text = text.arg(QString::number(d.dynUframe[k], 'g', 6));
     for (int k = 0; k < 6; ++k)
-        text = text.arg(number(d.dynOframe[k]));
+        text = text.arg(QString::number(d.dynOframe[k], 'g', 6));
+    const auto boolean = [](bool value) { return QLatin1String(value ? "true" : "false"); };
     return text.arg(boolean(d.dynMovable)).arg(boolean(d.dynOnRobot)).arg(jsonThenXmlEscaped(d.dynBaseName));
 }
 
@@ -90,8 +81,7 @@ bool rewriteGlobalVar(PositionerData& d, const QString& path)
         return false;
     // The controller's data passes through as it was: CDATA sections and text
     // that is only blanks inside an element of its own stay.
-    constexpr unsigned int parseOptions =
-        pugi::parse_pi | pugi::parse_cdata | pugi::parse_ws_pcdata_single;
+    constexpr unsigned int parseOptions = pugi::parse_pi | pugi::parse_cdata | pugi::parse_ws_pcdata_single;
     pugi::xml_document document;
     if (!loadXml(document, path, parseOptions))
         return false;

@@ -31,8 +31,7 @@ inline Pose cartesianPose()
 {
     const PositionInfo info = DataAccess::getCartPosition();
     Pose pose;
-    std::memcpy(pose.data(), reinterpret_cast<const unsigned char*>(&info) + poseOffset,
-                sizeof pose);
+    std::memcpy(pose.data(), reinterpret_cast<const unsigned char*>(&info) + poseOffset, sizeof pose);
     return pose;
 }
 

@@ -37,8 +37,7 @@ rtmCustomRvarBool ipos_tpu_active_wobj_dyn0(QStringLiteral("ipos.tpu_active_wobj
 const QString Positioner::directory =
     RtmGetLocalizedFileName(QStringLiteral("../Application/positioner"), true);
 const QString Positioner::localCalibFile = directory + "/positionercalibframepar.xml";
-const QString Positioner::ctrlCalibFile =
-    QStringLiteral("/Application/positioner/positionercalibframepar.xml");
+const QString Positioner::ctrlCalibFile = QStringLiteral("/Application/positioner/positionercalibframepar.xml");
 const QString Positioner::localUserFrameDynFile = directory + "/userframedyn.xpl";
 const QString Positioner::ctrlUserFrameDynFile = QStringLiteral("/xpl/userframedyn.xpl");
 const QString Positioner::localGlobalVarFile = directory + "/GLOBAL.var";

@@ -2,10 +2,7 @@
 
 #include "failurerecord.h"
 
-#include <QStringMatcher>
-
 #include <algorithm>
-#include <array>
 #include <functional>
 #include <iterator>
 #include <string_view>
@@ -18,33 +15,15 @@ const QLatin1String dateMarker("Date");
 const QLatin1String destinationMarker("<dest>wobj");
 const QLatin1String expressionMarker("<expr>GETTRKWOBJ");
 
-// The rules look for the same few texts in every line they see.
-struct Matchers
-{
-    QStringMatcher date{dateMarker};
-    QStringMatcher destination{destinationMarker};
-    QStringMatcher expression{expressionMarker};
-    QStringMatcher pointStart{QStringLiteral("POINTC(")};
-    QStringMatcher pointEnd{QStringLiteral("),true")};
-    std::array<QStringMatcher, dynamicWorkObjects> dynamic;
-
-    Matchers()
-    {
-        for (int n = 1; n <= dynamicWorkObjects; ++n)
-            dynamic[n - 1].setPattern(QStringLiteral("<dest>wobj%1_dyn").arg(n));
-    }
-};
-
-const Matchers matchers;
-
 LineResult withPointNumbers(QString& line, const QString& numbers, qint64 maxLength)
 {
-    const int p = matchers.pointStart.indexIn(line);
+    const QLatin1String pointStart("POINTC(");
+    const int p = line.indexOf(pointStart);
     if (p < 0)
         return LineResult::Unchanged;
-    const int first = p + matchers.pointStart.pattern().size();
+    const int first = p + pointStart.size();
     // The first "),true" of the line, even when it stands before the point.
-    const int q = matchers.pointEnd.indexIn(line);
+    const int q = line.indexOf(QLatin1String("),true"));
     if (q <= first)
         return LineResult::Unchanged;
     const QString old = line.mid(first, q - first);
@@ -83,7 +62,7 @@ void recordRefusal(const Replacements& with, int wobj, qint64 line, qint64 growt
 LineResult transformLine(QString& line, int& wobj, const Replacements& with, qint64 maxLength)
 {
     // Any line that mentions the date is the date comment.
-    if (matchers.date.indexIn(line) >= 0) {
+    if (line.contains(dateMarker)) {
         line = with.dateComment;
         return LineResult::Changed;
     }
@@ -91,9 +70,12 @@ LineResult transformLine(QString& line, int& wobj, const Replacements& with, qin
     // A destination that is no dynamic work object (wobj0, wobj6_dyn) leaves
     // the current one in force. Only ASCII digits name one: "wobj²_dyn" is
     // some other name.
-    if (const int destination = matchers.destination.indexIn(line); destination >= 0) {
+    if (const int destination = line.indexOf(destinationMarker); destination >= 0) {
+        static const char* const names[] = {"<dest>wobj1_dyn", "<dest>wobj2_dyn", "<dest>wobj3_dyn",
+                                            "<dest>wobj4_dyn", "<dest>wobj5_dyn"};
+        static_assert(std::size(names) == dynamicWorkObjects);
         for (int n = 1; n <= dynamicWorkObjects; ++n) {
-            if (matchers.dynamic[n - 1].indexIn(line, destination) >= 0) {
+            if (line.indexOf(QLatin1String(names[n - 1]), destination) >= 0) {
                 wobj = n;
                 break;
             }
@@ -102,7 +84,7 @@ LineResult transformLine(QString& line, int& wobj, const Replacements& with, qin
     }
 
     // wobj is public in the editor: only its valid values name a frame.
-    if (matchers.expression.indexIn(line) >= 0 && wobj >= 1 && wobj <= dynamicWorkObjects)
+    if (line.contains(expressionMarker) && wobj >= 1 && wobj <= dynamicWorkObjects)
         return withPointNumbers(line, with.pointNumbers[wobj - 1], maxLength);
     return LineResult::Unchanged;
 }
