@@ -114,7 +114,6 @@ bool rewrite(const QByteArray& program, QIODevice& out, int& wobj, const Replace
         next[k] = nextMarker(markers[k], 0);
     // The line, from 1, that starts at `start`, for a reason.
     const auto lineAt = [&](int start) { return 1 + qint64(std::count(program.begin(), program.begin() + start, '\n')); };
-    const std::string_view all(program.constData(), size_t(program.size()));
     // The bytes before `copied` are written; a line the rules leave alone is
     // written with the ones after it, when the next changed line or the end
     // comes, and so keeps its bytes and its own line end.
@@ -123,8 +122,7 @@ bool rewrite(const QByteArray& program, QIODevice& out, int& wobj, const Replace
     const auto copyTo = [&](int end) { return out.write(program.constData() + copied, end - copied) == end - copied; };
     for (int at; (at = *std::min_element(std::begin(next), std::end(next))) < program.size();) {
         const int start = program.lastIndexOf('\n', at) + 1;
-        const size_t found = all.find('\n', size_t(at));
-        const int lf = found == all.npos ? -1 : int(found);
+        const int lf = program.indexOf('\n', at);
         const int after = lf < 0 ? program.size() : lf + 1;
         const int textStart = start == 0 ? mark : start;
         // A line that holds a marker is never empty: a CR before its LF is
