@@ -45,8 +45,9 @@ void succeeded();
 Failure& record(Step step, const QString& subject = QString(), qint64 value = 0, qint64 maximum = 0,
                 qint64 line = 0);
 
-// An index or number outside minimum to maximum.
-void outOfRange(const QString& what, qint64 value, qint64 minimum, qint64 maximum);
+// Whether an index or number the host gave lies in minimum to maximum; when
+// it does not, that is the reason.
+bool isWithin(const QString& what, qint64 value, qint64 minimum, qint64 maximum);
 
 // Names the file of a reason recorded by a step that had only its bytes.
 void nameSubject(const QString& subject);

@@ -54,10 +54,8 @@ int PositionerData::calculatePositionerFrame(int axis)
     const Diagnostics::Scope scope("calculatePositionerFrame");
     if (!positionerSelected(positionerID))
         return 0;
-    if (!inRange(axis, axisCount)) {
-        Diagnostics::outOfRange(QStringLiteral("axis"), axis, 0, axisCount - 1);
+    if (!Diagnostics::isWithin(QStringLiteral("axis"), axis, 0, axisCount - 1))
         return 0;
-    }
     Operation operation(this);
     QElapsedTimer waited;
     waited.start();
@@ -110,16 +108,15 @@ int PositionerData::calculateUserFrame()
 void PositionerData::clearPositionerFrame(int positioner, int axis)
 {
     const Diagnostics::Scope scope("clearPositionerFrame");
-    if (!isPositionerArgument(QStringLiteral("positioner"), positioner))
+    if (!isPositionerArgument(QStringLiteral("positioner"), positioner) ||
+        !Diagnostics::isWithin(QStringLiteral("axis"), axis, 0, axisCount - 1))
         return;
     PositionerParm& record = parms[positioner];
     if (axis == 0) {
         std::fill_n(record.axes1Frame, 6, 0.0);
-    } else if (axis == 1) {
+    } else {
         std::fill_n(record.axes2Frame, 6, 0.0);
         std::fill_n(record.axes2FrameToBase, 6, 0.0);
-    } else {
-        Diagnostics::outOfRange(QStringLiteral("axis"), axis, 0, axisCount - 1);
     }
 }
 

@@ -18,18 +18,12 @@ inline bool inRange(int index, int count)
 // the controller's numbering (1 to 10); false, with the reason, when it names none.
 inline bool isPositionerArgument(const QString& name, int index)
 {
-    if (inRange(index, positionerCount))
-        return true;
-    Diagnostics::outOfRange(name, index, 0, positionerCount - 1);
-    return false;
+    return Diagnostics::isWithin(name, index, 0, positionerCount - 1);
 }
 
 inline bool isPositionerNumberArgument(const QString& name, int number)
 {
-    if (inRange(number - 1, positionerCount))
-        return true;
-    Diagnostics::outOfRange(name, number, 1, positionerCount);
-    return false;
+    return Diagnostics::isWithin(name, number, 1, positionerCount);
 }
 
 }  // namespace Positioner

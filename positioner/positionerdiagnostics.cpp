@@ -142,9 +142,12 @@ void nameSubject(const QString& subject)
         state.failure.subject = subject;
 }
 
-void outOfRange(const QString& what, qint64 value, qint64 minimum, qint64 maximum)
+bool isWithin(const QString& what, qint64 value, qint64 minimum, qint64 maximum)
 {
+    if (value >= minimum && value <= maximum)
+        return true;
     record(Step::OutOfRange, what, value, maximum).minimum = minimum;
+    return false;
 }
 
 void systemError(Step step, const QString& path, int error, const QFileDevice* device)

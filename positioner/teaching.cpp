@@ -25,13 +25,7 @@ constexpr int clearWaitRounds = 20;
 bool isPointNumber(int n) { return n >= 1 && n <= pointCount; }
 
 // Point n of an operation the host called; false, with the reason, for any other.
-bool isTeachablePoint(int n)
-{
-    if (isPointNumber(n))
-        return true;
-    Diagnostics::outOfRange(QStringLiteral("n"), n, 1, pointCount);
-    return false;
-}
+bool isTeachablePoint(int n) { return Diagnostics::isWithin(QStringLiteral("n"), n, 1, pointCount); }
 
 // teachPoint's result for a point that failed a check, with the reason.
 int refused(int n, int result)

@@ -12,13 +12,7 @@ namespace {
 using Platform::setUsedElements;
 
 // Element i of a vector of count; false, with the reason, for any other.
-bool isElement(int i, int count)
-{
-    if (inRange(i, count))
-        return true;
-    Diagnostics::outOfRange(QStringLiteral("i"), i, 0, count - 1);
-    return false;
-}
+bool isElement(int i, int count) { return Diagnostics::isWithin(QStringLiteral("i"), i, 0, count - 1); }
 
 }  // namespace
 
