@@ -3,7 +3,6 @@
 #include "failurerecord.h"
 
 #include <algorithm>
-#include <functional>
 #include <iterator>
 #include <string_view>
 
@@ -40,6 +39,16 @@ LineResult withPointNumbers(QString& line, const QString& numbers, qint64 maxLen
         return LineResult::Refused;
     line.replace(old, numbers);
     return LineResult::Changed;
+}
+
+// The rules act on no line without one of their markers.
+bool holdsMarker(std::string_view bytes)
+{
+    for (const QLatin1String& marker : {dateMarker, destinationMarker, expressionMarker}) {
+        if (bytes.find(std::string_view(marker.data(), size_t(marker.size()))) != bytes.npos)
+            return true;
+    }
+    return false;
 }
 
 bool startsWithWideByteOrderMark(const QByteArray& program)
@@ -98,20 +107,6 @@ bool rewrite(const QByteArray& program, QIODevice& out, int& wobj, const Replace
     }
     // The byte-order mark belongs to the file, not to its first line's text.
     const int mark = program.startsWith("\xef\xbb\xbf") ? 3 : 0;
-    // The rules act on no line without one of their markers: each marker is
-    // looked for in the whole program, and only the lines that hold one are
-    // taken apart. next holds where each stands next, or the program's end.
-    using Searcher = std::boyer_moore_horspool_searcher<const char*>;
-    static const Searcher markers[] = {Searcher(dateMarker.begin(), dateMarker.end()),
-                                       Searcher(destinationMarker.begin(), destinationMarker.end()),
-                                       Searcher(expressionMarker.begin(), expressionMarker.end())};
-    const auto nextMarker = [&](const Searcher& marker, int from) {
-        return int(std::search(program.constData() + from, program.constData() + program.size(), marker) -
-                   program.constData());
-    };
-    int next[std::size(markers)];
-    for (size_t k = 0; k < std::size(markers); ++k)
-        next[k] = nextMarker(markers[k], 0);
     // The line, from 1, that starts at `start`, for a reason.
     const auto lineAt = [&](int start) { return 1 + qint64(std::count(program.begin(), program.begin() + start, '\n')); };
     // The bytes before `copied` are written; a line the rules leave alone is
@@ -120,21 +115,19 @@ bool rewrite(const QByteArray& program, QIODevice& out, int& wobj, const Replace
     int copied = 0;
     qint64 grown = 0;
     const auto copyTo = [&](int end) { return out.write(program.constData() + copied, end - copied) == end - copied; };
-    for (int at; (at = *std::min_element(std::begin(next), std::end(next))) < program.size();) {
-        const int start = program.lastIndexOf('\n', at) + 1;
-        const int lf = program.indexOf('\n', at);
-        const int after = lf < 0 ? program.size() : lf + 1;
+    for (int start = 0, lf = -1; start < program.size(); start = lf + 1) {
+        lf = program.indexOf('\n', start);
+        if (lf < 0)
+            lf = program.size();
         const int textStart = start == 0 ? mark : start;
+        std::string_view bytes(program.constData() + textStart, size_t(lf - textStart));
+        if (!holdsMarker(bytes))
+            continue;
         // A line that holds a marker is never empty: a CR before its LF is
         // part of its line end.
-        int end = lf < 0 ? after : lf;
-        if (lf >= 0 && program[end - 1] == '\r')
-            --end;
-        for (size_t k = 0; k < std::size(markers); ++k) {
-            if (next[k] < after)
-                next[k] = nextMarker(markers[k], after);
-        }
-        const std::string_view bytes(program.constData() + textStart, size_t(end - textStart));
+        if (lf < program.size() && bytes.back() == '\r')
+            bytes.remove_suffix(1);
+        const int end = textStart + int(bytes.size());
         // A lone CR in a line the rules act on may be a line end the rewrite
         // cannot see: the markers might stand in lines of their own.
         if (bytes.find('\r') != bytes.npos) {
