@@ -3,8 +3,6 @@
 // again, UTF-16 files, and control characters meant for the terminal.
 #include "tooltestdata.h"
 
-#include <commands.h>
-
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -17,22 +15,6 @@
 #include <unistd.h>
 
 namespace {
-
-struct ToolRun
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-ToolRun runTool(const QStringList& arguments)
-{
-    ToolRun run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.status = tool::runTool(QStringList{QStringLiteral("positioner-tool")} + arguments, out, err);
-    return run;
-}
 
 void writeFile(const QString& path, const QByteArray& bytes)
 {

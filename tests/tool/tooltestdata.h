@@ -1,10 +1,13 @@
 // Where the tool's tests find their files and keep what they write.
 #pragma once
 
+#include <commands.h>
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
 #include <QString>
+#include <QTextStream>
 
 inline QString toolData(const QString& name = QString())
 {
@@ -21,4 +24,21 @@ inline QByteArray readAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// One run of the tool, the program's name put first.
+struct ToolRun
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+inline ToolRun runTool(const QStringList& arguments)
+{
+    ToolRun run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.status = tool::runTool(QStringList{QStringLiteral("positioner-tool")} + arguments, out, err);
+    return run;
 }
