@@ -9,7 +9,6 @@
 
 #include <QBuffer>
 
-#include <csignal>
 #include <functional>
 #include <malloc.h>
 #include <sys/resource.h>

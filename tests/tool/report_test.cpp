@@ -101,9 +101,7 @@ TEST(ReportInBrowser, LoadsCleanlyAndDrawsTheFramesOfEachPositionerInUse)
     calibration.replace(calibration.indexOf("<EnableAxesNum>0<", five), 17, "<EnableAxesNum>1<");
     calibration.replace(calibration.indexOf("<UserFrame>0.0000", five), 17, "<UserFrame>1e9");
     const QString input = toolWork("calibration.xml");
-    QFile file(input);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(calibration) == calibration.size());
-    file.close();
+    writeFile(input, calibration);
 
     // 1: the page lists the check's finding of the value written without decimals.
     const QString page = writeReport("report.html", {input, "--before", toolData("before.xml"), "--title",

@@ -1,7 +1,10 @@
-// Where the tool's tests find their files and keep what they write.
+// Where the tool's tests find their files and keep what they write, and how
+// they run the tool.
 #pragma once
 
 #include <commands.h>
+
+#include <gtest/gtest.h>
 
 #include <QByteArray>
 #include <QDir>
@@ -24,6 +27,13 @@ inline QByteArray readAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+inline void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    ASSERT_EQ(file.write(bytes), bytes.size());
 }
 
 // One run of the tool, the program's name put first.
