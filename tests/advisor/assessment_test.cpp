@@ -182,11 +182,19 @@ TEST(Assessment, GarbageTolerancesJudgeNoBetterThanTheDefaults)
     }
 }
 
-// Numbers the host filled in itself are said in words, never as nan, and the
-// group at the top of int is named without overflow.
-TEST(Assessment, SaysHostFilledAssessmentsWithoutNanOrOverflow)
+// Also numbers the host filled in itself are said in words, never as nan, and
+// the group at the top of int is named without overflow.
+TEST(Assessment, SaysItInWords)
 {
     QLocale::setDefault(QLocale::c());
+    const auto assessed = PositionerAdvisor::assessGroup(pointsOf(0, onCircle(150, 0, 5, 10)), 0);
+    const QString text = PositionerAdvisor::describe(assessed);
+    EXPECT_TRUE(text.startsWith("Positioner axis 1: the points span 10.0 degrees of a circle of radius 150.0 mm."))
+        << qPrintable(text);
+    EXPECT_TRUE(text.endsWith("Verdict: poor.")) << qPrintable(text);
+    EXPECT_EQ(PositionerAdvisor::advise(assessed),
+              "Spread the points at least 90 degrees apart: turn positioner axis 1 further between them.");
+
     PositionerAdvisor::GroupAssessment a;
     a.group = std::numeric_limits<int>::max();
     a.verdict = Verdict::Poor;
@@ -197,18 +205,6 @@ TEST(Assessment, SaysHostFilledAssessmentsWithoutNanOrOverflow)
     EXPECT_TRUE(PositionerAdvisor::describe(a).startsWith("Positioner axis 2147483648:"));
     EXPECT_EQ(PositionerAdvisor::describe(PositionerAdvisor::assessGroup({}, a.group)),
               "There is no group 2147483647 of calibration points.");
-}
-
-TEST(Assessment, SaysItInWords)
-{
-    QLocale::setDefault(QLocale::c());
-    const auto a = PositionerAdvisor::assessGroup(pointsOf(0, onCircle(150, 0, 5, 10)), 0);
-    const QString text = PositionerAdvisor::describe(a);
-    EXPECT_TRUE(text.startsWith("Positioner axis 1: the points span 10.0 degrees of a circle of radius 150.0 mm."))
-        << qPrintable(text);
-    EXPECT_TRUE(text.endsWith("Verdict: poor.")) << qPrintable(text);
-    EXPECT_EQ(PositionerAdvisor::advise(a),
-              "Spread the points at least 90 degrees apart: turn positioner axis 1 further between them.");
 }
 
 }  // namespace

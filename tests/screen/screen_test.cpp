@@ -26,7 +26,6 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <functional>
 #include <limits>
 #include <memory>
 

@@ -3,43 +3,17 @@
 // again, UTF-16 files, and control characters meant for the terminal.
 #include "tooltestdata.h"
 
-#include <commands.h>
-
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QTextCodec>
 
-#include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 namespace {
-
-struct ToolRun
-{
-    int status = -1;
-    QString out;
-    QString err;
-};
-
-ToolRun runTool(const QStringList& arguments)
-{
-    ToolRun run;
-    QTextStream out(&run.out);
-    QTextStream err(&run.err);
-    run.status = tool::runTool(QStringList{QStringLiteral("positioner-tool")} + arguments, out, err);
-    return run;
-}
-
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    ASSERT_EQ(file.write(bytes), bytes.size());
-}
 
 // A fresh folder of the work area.
 QString workFolder(const QString& name)

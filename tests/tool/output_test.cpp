@@ -4,8 +4,6 @@
 // as the pendant writes it (the rows are in the data folder).
 #include "tooltestdata.h"
 
-#include <commands.h>
-
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -13,7 +11,7 @@
 
 namespace {
 
-struct ToolRun
+struct GoldenRun
 {
     QStringList arguments;
     int status;
@@ -25,20 +23,15 @@ QByteArray run(const QStringList& arguments, int& status)
 {
     const QString previous = QDir::currentPath();
     QDir::setCurrent(toolData());
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
-    status = tool::runTool(QStringList{QStringLiteral("positioner-tool")} + arguments, outStream, errStream);
+    const ToolRun r = runTool(arguments);
     QDir::setCurrent(previous);
-    if (!err.isEmpty())
-        out += QStringLiteral("--- stderr\n") + err;
-    return out.toUtf8();
+    status = r.status;
+    return (r.err.isEmpty() ? r.out : r.out + QStringLiteral("--- stderr\n") + r.err).toUtf8();
 }
 
 TEST(ToolOutput, MatchesGoldenFiles)
 {
-    const ToolRun runs[] = {
+    const GoldenRun runs[] = {
         {{"check", "before.xml"}, 0, "check-clean.txt"},
         // With one robot axis less the indices still lie past the robot's axes,
         // with two more they do not.
@@ -78,7 +71,7 @@ TEST(ToolOutput, MatchesGoldenFiles)
     };
     const QByteArray input = readAll(toolData("before.xml"));
     const bool update = qEnvironmentVariableIntValue("TOOL_UPDATE_GOLDEN") == 1;
-    for (const ToolRun& r : runs) {
+    for (const GoldenRun& r : runs) {
         int status = -1;
         const QByteArray output = run(r.arguments, status);
         const QString golden = toolData(QStringLiteral("golden/") + QLatin1String(r.golden));

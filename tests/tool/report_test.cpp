@@ -2,8 +2,6 @@
 // renders it to a PNG and dumps the DOM it built.
 #include "tooltestdata.h"
 
-#include <commands.h>
-
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
@@ -15,7 +13,6 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTextStream>
 #include <QTranslator>
 #include <QXmlStreamReader>
 
@@ -79,6 +76,16 @@ QStringList drawingsOf(const QString& page)
     return drawings;
 }
 
+// Writes the report of the arguments to the work folder's page of that name,
+// with the exit status given; the page's path.
+QString writeReport(const QString& name, const QStringList& arguments, int status = tool::Clean)
+{
+    const QString page = toolWork(name);
+    const ToolRun run = runTool(QStringList{"report", "-o", page} + arguments);
+    EXPECT_EQ(run.status, status) << run.out.toStdString() << run.err.toStdString();
+    return page;
+}
+
 TEST(ReportInBrowser, LoadsCleanlyAndDrawsTheFramesOfEachPositionerInUse)
 {
     const QString chromium = QStandardPaths::findExecutable(QStringLiteral("chromium"));
@@ -94,21 +101,13 @@ TEST(ReportInBrowser, LoadsCleanlyAndDrawsTheFramesOfEachPositionerInUse)
     calibration.replace(calibration.indexOf("<EnableAxesNum>0<", five), 17, "<EnableAxesNum>1<");
     calibration.replace(calibration.indexOf("<UserFrame>0.0000", five), 17, "<UserFrame>1e9");
     const QString input = toolWork("calibration.xml");
-    QFile file(input);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(calibration) == calibration.size());
-    file.close();
+    writeFile(input, calibration);
 
-    const QString page = toolWork("report.html");
+    // 1: the page lists the check's finding of the value written without decimals.
+    const QString page = writeReport("report.html", {input, "--before", toolData("before.xml"), "--title",
+                                                     "<script>document.write(1)</script> & \"so\""}, 1);
     const QString screenshot = toolWork("report.png");
     QFile::remove(screenshot);
-    QString out;
-    QTextStream stream(&out);
-    // 1: the page lists the check's finding of the value written without decimals.
-    ASSERT_EQ(tool::runTool({"positioner-tool", "report", input, "--before", toolData("before.xml"), "-o", page,
-                             "--title", "<script>document.write(1)</script> & \"so\""},
-                            stream, stream),
-              1)
-        << out.toStdString();
 
     QTemporaryDir profile(toolWork("chromium-XXXXXX"));
     ASSERT_TRUE(profile.isValid());
@@ -169,15 +168,8 @@ TEST(ReportInBrowser, LoadsCleanlyAndDrawsTheFramesOfEachPositionerInUse)
 // axis values as the file writes them, the units, the legend's rows, the arrows.
 TEST(ReportPage, ExplainsTheFilesAxisValuesUnitsAndDirections)
 {
-    QString out;
-    QTextStream stream(&out);
-    const QString page = toolWork(QStringLiteral("explained.html"));
-    ASSERT_EQ(tool::runTool({QStringLiteral("positioner-tool"), QStringLiteral("report"), toolData(QStringLiteral("after.xml")),
-                             QStringLiteral("-o"), page, QStringLiteral("--axis-count"), QStringLiteral("6")},
-                            stream, stream),
-              tool::Clean)
-        << out.toStdString();
-    const QString html = QString::fromUtf8(readAll(page));
+    const QString html =
+        QString::fromUtf8(readAll(writeReport("explained.html", {toolData("after.xml"), "--axis-count", "6"})));
     // <Axes2Type>0</Axes2Type> and <Axes2Index>8</Axes2Index> with six robot axes.
     EXPECT_TRUE(html.contains(QStringLiteral(
         "axis 2: type 1, driven by external axis 2 (in the file: type 0, index 8 = 6 robot axes + 2)")));
@@ -235,15 +227,9 @@ TEST(ReportPage, LegendEntriesNeverOverprintInAnyLanguage)
                 << language;
             QCoreApplication::installTranslator(&translator);
         }
-        QString out;
-        QTextStream stream(&out);
-        const QString page = toolWork(QStringLiteral("legend-%1.html").arg(QLatin1String(language)));
-        const int status = tool::runTool({QStringLiteral("positioner-tool"), QStringLiteral("report"),
-                                          toolData(QStringLiteral("after.xml")), QStringLiteral("--before"),
-                                          toolData(QStringLiteral("before.xml")), QStringLiteral("-o"), page},
-                                         stream, stream);
+        const QString page = writeReport(QStringLiteral("legend-%1.html").arg(language),
+                                         {toolData("after.xml"), "--before", toolData("before.xml")});
         QCoreApplication::removeTranslator(&translator);
-        ASSERT_EQ(status, tool::Clean) << out.toStdString();
 
         const std::vector<Shape> shapes = shapesOf(drawingsOf(QString::fromUtf8(readAll(page))).value(0));
         // The legend is what stands above the first view's panel.

@@ -63,10 +63,7 @@ TEST_F(RewriteProgram, EveryLineComesBackRewrittenWithItsLineEnd)
     EXPECT_EQ(d->userFrameDynEditor->dynWobjNo, 1);
     EXPECT_EQ(saved(expression), expression);
     EXPECT_EQ(d->userFrameDynEditor->dynWobjNo, 0);
-    const QByteArray text = "<Comment>Drehtisch \xc3\xa4\xc3\xb6\xc3\xbc \xe2\x86\x92 \xce\xb1</Comment>\n\n";
-    EXPECT_EQ(saved(text), text);
     EXPECT_EQ(saved(""), "");
-    EXPECT_TRUE(QFileInfo(local).isFile());
 }
 
 // Every byte the rules do not change is kept, whatever the program's encoding
