@@ -137,7 +137,9 @@ protected:
 // exception: a number of 16 MB takes 32 MB more as text, a program line of
 // 16 MB that a rule acts on as much, and a short point list multiplied a
 // million times far more, and a number of 64 MB in a text to convert; a
-// file of 56 MB is refused before a byte of it is read.
+// file of 56 MB is refused before a byte of it is read. A base name whose
+// escaping runs out of memory leaves GLOBAL.var unwritten, and a transfer whose
+// service throws has not copied the file.
 // A frame text of 16 million commas costs no more than its six numbers. With
 // the memory there, the read and the rewrite go through.
 TEST_F(TightMemory, WorkThatRunsOutOfMemoryFailsCleanly)
@@ -158,6 +160,11 @@ TEST_F(TightMemory, WorkThatRunsOutOfMemoryFailsCleanly)
     const QString line = "<expr>GETTRKWOBJ(POINTC(0),true" + QString(1 << 20, '0');
     const QString commaText = "1.5,2" + QString(16 << 20, ',');
     const QString longPart = "1,2," + QString(64 << 20, '1');
+    const QString globalVar = positionerDir() + "/GLOBAL.var";
+    writeFile(globalVar, "<Xpl-source><VarDeclarations><VarGlobal><Var><Name>wobj_dyn0</Name><InitValue/></Var>"
+                         "</VarGlobal></VarDeclarations></Xpl-source>");
+    const QString hugeName(16 << 20, QLatin1Char('"'));
+    const QString hugePath(16 << 20, QLatin1Char('a'));
     const auto work = [&] {
         double values[6] = {};
         d->posQstrToDouble(commaText, values, 6);
@@ -165,8 +172,10 @@ TEST_F(TightMemory, WorkThatRunsOutOfMemoryFailsCleanly)
         double kept[3] = {7, 7, 7};
         d->posQstrToDouble(longPart, kept, 3);
         d->userFrameDynEditor->dynWobjNo = 1;
+        d->dynBaseName = hugeName;
         const bool failedCleanly = !d->readPositionerFile(number) && !d->readPositionerFile(past) &&
-                                   !d->saveUserFrameDyn() &&
+                                   !d->saveUserFrameDyn() && !d->writeGlobalVarFile(globalVar) &&
+                                   !d->getFileFromCtrl(hugePath, globalVar) &&
                                    d->userFrameDynEditor->transformLine(line) == line && kept[0] == 7 &&
                                    kept[1] == 7;
         const bool commasRead = d->readPositionerFile(commas) && d->parms[0].userFrame[1] == 2.0 && values[1] == 2.0;
