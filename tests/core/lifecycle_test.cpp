@@ -130,7 +130,8 @@ TEST_F(Lifecycle, AnInstanceDestroyedDuringAWaitLivesUntilTheWaitReturns)
         {"nested waits", [](PositionerData* d) {
              const QPointer<QObject> alive(d);
              bool aliveAfterInner = false;
-             QTimer::singleShot(5, [&] {
+             // Due at the outer wait's first pass, as the destroy before it.
+             QTimer::singleShot(0, [&] {
                  d->delay_MSec(40);
                  aliveAfterInner = !alive.isNull();
              });
