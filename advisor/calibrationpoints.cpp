@@ -15,7 +15,7 @@ CalibrationPoints calibrationPoints(PositionerData& data) noexcept
     copy.axisCount = DataAccess::getAxisCount();
     copy.maxAuxjNum = data.maxAuxjNum;
     copy.positionerID = data.positionerID;
-    if (Positioner::inRange(data.positionerID, Positioner::positionerCount)) {
+    if (Positioner::isPositioner(data.positionerID)) {
         copy.axes1Index = data.parms[data.positionerID].axes1Index;
         copy.axes2Index = data.parms[data.positionerID].axes2Index;
     }

@@ -105,7 +105,7 @@ PointExplanation explainTeachResult(const CalibrationPoints& points, int n, int 
         e.check = TeachCheck::Accepted;
         break;
     case 0:
-        e.check = Positioner::inRange(points.positionerID, Positioner::positionerCount) ? TeachCheck::UnknownResult
+        e.check = Positioner::isPositioner(points.positionerID) ? TeachCheck::UnknownResult
                                                                      : TeachCheck::NoPositioner;
         break;
     case -1:

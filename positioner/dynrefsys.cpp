@@ -32,10 +32,12 @@ void showFailure(const char* message)
 void writeFrameVariable(const QString& name, const QString& memberPrefix, const double* frame)
 {
     RplVariable variable = declared(name);
-    if (variable.isValid() && variable.isConstant())
-        Diagnostics::record(Diagnostics::Step::ConstantVariable, name);
-    if (!variable.isValid() || variable.isConstant())
+    if (!variable.isValid())
         return;
+    if (variable.isConstant()) {
+        Diagnostics::record(Diagnostics::Step::ConstantVariable, name);
+        return;
+    }
     static const char* const members[] = {"x", "y", "z", "a", "b", "c"};
     QHash<QString, QVariant> value;
     for (int k = 0; k < 6; ++k)

@@ -14,6 +14,8 @@ inline bool inRange(int index, int count)
     return static_cast<unsigned int>(index) < static_cast<unsigned int>(count);
 }
 
+inline bool isPositioner(int index) { return inRange(index, positionerCount); }
+
 // An argument the host gave that names a record, as an index (0 to 9) or in
 // the controller's numbering (1 to 10); false, with the reason, when it names none.
 inline bool isPositionerArgument(const QString& name, int index)

@@ -20,7 +20,6 @@ using namespace Positioner;
 
 namespace {
 
-
 // What the program is to hold now, made once for all its lines.
 Replacements replacements(PositionerData& d)
 {
