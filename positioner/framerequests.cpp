@@ -47,6 +47,19 @@ bool usableAnswer(const rtmCustomRvarRealVect& answer, const QString& name)
     return isWritableFrame(frame, name);
 }
 
+// Waits up to `polls` rounds for the controller's status to read answered;
+// when it does not, the status variable did not answer, for as long as waited.
+template <typename Answered>
+bool awaitAnswer(int polls, const QString& status, Answered isAnswered)
+{
+    QElapsedTimer waited;
+    waited.start();
+    if (pollRounds(polls, isAnswered))
+        return true;
+    Diagnostics::record(Diagnostics::Step::NoAnswer, status, waited.elapsed());
+    return false;
+}
+
 }  // namespace
 
 int PositionerData::calculatePositionerFrame(int axis)
@@ -57,17 +70,13 @@ int PositionerData::calculatePositionerFrame(int axis)
     if (!Diagnostics::isWithin(QStringLiteral("axis"), axis, 0, axisCount - 1))
         return 0;
     Operation operation(this);
-    QElapsedTimer waited;
-    waited.start();
     ipos_calculate_axes_status.setValue(axis, 0);
     ipos_axesindex = axis + 1;
     ipos_calculate_axes = true;
     processEventsFor(roundMs);
-    if (!pollRounds(axisAnswerPolls, [axis] { return ipos_calculate_axes_status.getValue(axis) == answered; })) {
-        Diagnostics::record(Diagnostics::Step::NoAnswer, QStringLiteral("ipos.calculate_axes_status[%1]").arg(axis),
-                            waited.elapsed());
+    if (!awaitAnswer(axisAnswerPolls, QStringLiteral("ipos.calculate_axes_status[%1]").arg(axis),
+                     [axis] { return ipos_calculate_axes_status.getValue(axis) == answered; }))
         return 0;
-    }
     // Host handlers ran during the wait and may have changed the selection.
     if (!positionerSelected(positionerID))
         return 0;
@@ -91,14 +100,11 @@ int PositionerData::calculateUserFrame()
     if (!positionerSelected(positionerID))
         return 0;
     Operation operation(this);
-    QElapsedTimer waited;
-    waited.start();
     ipos_calculate_user_status = 0;
     ipos_calculate_user = true;
-    if (!pollRounds(userFrameAnswerPolls, [] { return ipos_calculate_user_status == answered; })) {
-        Diagnostics::record(Diagnostics::Step::NoAnswer, QStringLiteral("ipos.calculate_user_status"), waited.elapsed());
+    if (!awaitAnswer(userFrameAnswerPolls, QStringLiteral("ipos.calculate_user_status"),
+                     [] { return ipos_calculate_user_status == answered; }))
         return 0;
-    }
     if (!positionerSelected(positionerID) || !usableAnswer(ipos_userframe, QStringLiteral("ipos.userframe")))
         return 0;
     storeRounded(parms[positionerID].userFrame, ipos_userframe);

@@ -3,7 +3,6 @@
 #include "failurerecord.h"
 
 #include <algorithm>
-#include <iterator>
 #include <string_view>
 
 namespace Positioner {
@@ -80,11 +79,8 @@ LineResult transformLine(QString& line, int& wobj, const Replacements& with, qin
     // the current one in force. Only ASCII digits name one: "wobj²_dyn" is
     // some other name.
     if (const int destination = line.indexOf(destinationMarker); destination >= 0) {
-        static const char* const names[] = {"<dest>wobj1_dyn", "<dest>wobj2_dyn", "<dest>wobj3_dyn",
-                                            "<dest>wobj4_dyn", "<dest>wobj5_dyn"};
-        static_assert(std::size(names) == dynamicWorkObjects);
         for (int n = 1; n <= dynamicWorkObjects; ++n) {
-            if (line.indexOf(QLatin1String(names[n - 1]), destination) >= 0) {
+            if (line.indexOf(QStringLiteral("<dest>wobj%1_dyn").arg(n), destination) >= 0) {
                 wobj = n;
                 break;
             }
