@@ -99,6 +99,7 @@ TEST_F(RewriteProgram, OnlyTheReplacedSpanChanges)
         {"non-finite frame", "<dest>wobj3_dyn</dest>\n" + expr + "\n", ""},
         {"lone CR in a destination", "<dest>wobj2_dyn</dest>\r<Comment/>\n" + expr + "\n", ""},
         {"CR only", "<Program>\r" + dest + "\r" + expr + "\r", ""},
+        {"CR ending the last line, which the rules act on", dest + "\n" + expr + "\r", ""},
         {"UTF-16", QByteArray("\xff\xfe<\0d\0", 6) + "\n", ""},
         {"UTF-32, big-endian", QByteArray("\0\0\xfe\xff\0\0\0<", 8) + "\n", ""},
     };
